@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need, from Debian's packages, only what is missing.
+set -euo pipefail
+packages=(
+  build-essential cmake pkg-config clang-format
+  libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev
+  libfreetype-dev
+  libgtest-dev googletest libbenchmark-dev
+  fonts-liberation
+  espeak-ng sox
+  fonts-noto-color-emoji fonts-comfortaa python3-fonttools
+  freepats timidity
+  xvfb xauth x11-apps
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs every test. Tests need no display: they use SDL's dummy drivers.
+set -euo pipefail
+cd "$(dirname "$0")"
+bash scripts/setup.sh
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DWO_SANITIZE=ON >/dev/null
+cmake --build build-test -j"$(nproc)"
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+ctest --test-dir build-test --output-on-failure -j"$(nproc)"
