@@ -1,0 +1,43 @@
+#pragma once
+// The font registry: the faces of the font files registered with it, by family name, compared
+// without regard to case. "Arial" is always present (a metric-compatible free font). A face that is
+// asked for and missing is drawn in "Arial". Also the equivalents of the platform's font calls.
+#include <string>
+#include <vector>
+
+namespace forms {
+
+class FontRegistry {
+  public:
+    static FontRegistry& Instance();
+    // Registers a TrueType file; returns the number of faces it added (0 when it is no font).
+    int AddFontFile(const std::string& path);
+    bool HasFace(const std::string& family) const;
+    // The file serving a face (Arial's for a missing one), bold chosen where a bold file exists.
+    std::string FileFor(const std::string& family, bool bold) const;
+    std::vector<std::string> Faces() const; // installed screen faces, as their files name them
+    void Reset();                           // back to Arial alone (tests)
+
+  private:
+    FontRegistry();
+    struct Face {
+        std::string family, regular, bold;
+    };
+    std::vector<Face> faces_;
+};
+
+// The Windows folder: a writable folder of the user's under the XDG data home
+// ($XDG_DATA_HOME/WiseOwlet/Windows, else ~/.local/share/WiseOwlet/Windows); the environment
+// variable WO_WINDOWS_DIR overrides it (tests). Created on first use; "" when none can be made.
+std::string GetWindowsDirectory();
+// Makes a font resource file at fotPath that refers to ttfPath; returns 0 on failure.
+int CreateScalableFontResource(int hidden, const std::string& fotPath, const std::string& ttfPath,
+                               const std::string& currentPath);
+// Adds the fonts that a font resource file refers to; returns how many were added.
+int AddFontResource(const std::string& fotPath);
+int ScreenFontCount();
+std::string ScreenFontName(int i);
+// Starting the font folder viewer: a logged no-op.
+void StartFontFolderViewer(const std::string& folder);
+
+} // namespace forms

@@ -1,0 +1,1 @@
+// Keeps the program library non-empty until its first procedures exist.
