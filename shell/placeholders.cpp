@@ -5,6 +5,8 @@
 #include "shell/startup.h"
 #include "shell/user_set.h"
 
+#include <exception>
+
 // Placeholder until start-up and its paths are built.
 std::string AppPath;
 std::string PathSettingsFile;
@@ -12,7 +14,11 @@ std::string PathDebugFile;
 
 // Placeholder until start-up and the program's end are built.
 void EndProgram() {
-    DumpDebugAll();
+    try {
+        DumpDebugAll();
+    } catch (const std::exception&) {
+        // The program ends all the same.
+    }
     forms::EndProcess(0);
 }
 // Placeholder until start-up and the program's end are built.

@@ -8,8 +8,9 @@ using forms::vbTrue;
 
 namespace {
 const forms::DateTime kWhen{2026, 12, 10, 14, 5, 3};
-const char* const kRecordHead =
-    "\r\n*********************12/10/2026 2:05:03 PM*********************\r\n";
+// The record's first lines: an empty one, then the date between two rows of 21 asterisks.
+const std::string kRecordHead =
+    "\r\n*********************" + forms::FormatGeneralDate(kWhen) + "*********************\r\n";
 } // namespace
 
 class DebugLogTest : public SettingsFolderTest {
@@ -50,8 +51,7 @@ TEST_F(DebugLogTest, EachRunAppendsOneRecordToTheMarker) {
 
     DebugLog("Installed : \\Fonts\\VAGRON.FOT");
     DumpDebugAll();
-    const std::string first =
-        std::string("marker") + kRecordHead + "Installed : \\Fonts\\VAGRON.FOT\r\n\r\n";
+    const std::string first = "marker" + kRecordHead + "Installed : \\Fonts\\VAGRON.FOT\r\n\r\n";
     EXPECT_EQ(folder.Read("zWO.WO"), first);
 
     // A run that collected nothing still leaves its record, ending in an empty line.
