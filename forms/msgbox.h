@@ -10,15 +10,14 @@
 namespace forms {
 
 // Buttons.
-constexpr int vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3,
-              vbYesNo = 4, vbRetryCancel = 5;
+constexpr int vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4,
+              vbRetryCancel = 5;
 // Icons.
 constexpr int vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64;
 // Default button.
 constexpr int vbDefaultButton1 = 0, vbDefaultButton2 = 256, vbDefaultButton3 = 512;
 // Results.
-constexpr int vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6,
-              vbNo = 7;
+constexpr int vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7;
 
 int MsgBox(const std::string& prompt, int buttons = vbOKOnly, const std::string& title = "");
 
