@@ -96,7 +96,8 @@ using PicturePtr = std::shared_ptr<const Picture>;
 // picture 481.
 PicturePtr LoadPicture(const std::string& path);
 PicturePtr MakePicture(Canvas pixels);
-// Writes PNG or JPEG by the extension (used by the media generator and screenshots).
+// Writes JPEG (.jpg, .jpeg), BMP (.bmp) or else PNG (used by the media generator and screenshots).
+// Error 75 when the file cannot be written.
 void SavePicture(const Canvas& c, const std::string& path);
 
 } // namespace forms

@@ -62,6 +62,8 @@ void SavePicture(const Canvas& c, const std::string& path) {
     int rc;
     if (EndsWith(real, ".jpg") || EndsWith(real, ".jpeg"))
         rc = IMG_SaveJPG(s, real.c_str(), 90);
+    else if (EndsWith(real, ".bmp"))
+        rc = SDL_SaveBMP(s, real.c_str());
     else
         rc = IMG_SavePNG(s, real.c_str());
     SDL_FreeSurface(s);

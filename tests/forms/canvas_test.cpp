@@ -119,6 +119,17 @@ TEST(CanvasTest, DotsAreRoundAndCentredOnThePoint) {
     }
 }
 
+TEST(CanvasTest, ZeroLengthLineOfTheDotSizeIsARoundDot) {
+    Canvas c(16, 16, kWhite);
+    c.Line(8, 8, 8, 8, 12, kInk);
+    EXPECT_EQ(Ascii(c),
+              (std::vector<std::string>{
+                  "................", "................", "......####......", "....########....",
+                  "...##########...", "...##########...", "..############..", "..############..",
+                  "..############..", "..############..", "...##########...", "...##########...",
+                  "....########....", "......####......", "................", "................"}));
+}
+
 TEST(CanvasTest, ZeroLengthThickLineIsASymmetricDiscOfThePenWidth) {
     Canvas c(40, 40, kWhite);
     c.Line(20, 20, 20, 20, 12, kInk);
