@@ -26,6 +26,7 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 } // namespace
 
 PicturePtr LoadPicture(const std::string& path) {
+    if (path.substr(0, path.find('\0')).empty()) return nullptr; // no file: no picture
     std::string real = ResolvePath(path);
     if (!FileExists(real)) Raise(errFileNotFound);
     EnsureImageCodecs();

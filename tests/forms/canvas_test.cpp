@@ -479,6 +479,7 @@ class PictureTest : public ::testing::Test {
 };
 
 TEST_F(PictureTest, MissingFileRaises53AndNonPictureRaises481) {
+    EXPECT_EQ(forms::LoadPicture(""), nullptr); // the empty name: no picture, no error
     try {
         forms::LoadPicture(dir_ + "/none.png");
         FAIL() << "no error";
