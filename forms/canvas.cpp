@@ -357,6 +357,13 @@ bool Canvas::ClipCopy(const Canvas& src, IRect& s, int& dx, int& dy) const {
 void Canvas::Blit(const Canvas& src, const IRect& srcRect, int dx, int dy) {
     IRect s = srcRect;
     if (!ClipCopy(src, s, dx, dy)) return;
+    if (&src == this && dy > s.y) {
+        // Moving down within one canvas: copy from the bottom so no row is overwritten first.
+        for (int y = s.h - 1; y >= 0; --y)
+            std::memmove(&px_[static_cast<size_t>(dy + y) * w_ + dx],
+                         &px_[static_cast<size_t>(s.y + y) * w_ + s.x], s.w * sizeof(uint32_t));
+        return;
+    }
     for (int y = 0; y < s.h; ++y)
         std::memmove(&px_[static_cast<size_t>(dy + y) * w_ + dx],
                      &src.px_[static_cast<size_t>(s.y + y) * src.w_ + s.x], s.w * sizeof(uint32_t));
@@ -427,113 +434,142 @@ void Canvas::BlitScaled(const Canvas& src, const IRect& dst, bool blend) {
     const double fx = static_cast<double>(src.w_) / dst.w, fy = static_cast<double>(src.h_) / dst.h;
     const bool boxX = fx > 2.0, boxY = fy > 2.0;
 
-    // Per destination column: source taps and weights (16.16 fixed point), computed once.
+    // Per destination column and row: the source taps and their weights (summing to kOne).
+    constexpr uint32_t kOne = 4096;
     struct Taps {
         int first = 0, count = 0;
-        std::vector<uint32_t> weights;
+        size_t weights = 0; // index of the first weight
     };
-    auto taps = [](int dstLen, int srcLen, int d0, int d1, double f, bool box) {
-        std::vector<Taps> out(static_cast<size_t>(d1 - d0));
+    std::vector<uint32_t> weights;
+    auto makeTaps = [&weights](int srcLen, int d0, int d1, double f, bool box) {
+        std::vector<Taps> out;
+        out.reserve(static_cast<size_t>(d1 - d0));
         for (int d = d0; d < d1; ++d) {
-            Taps& t = out[static_cast<size_t>(d - d0)];
+            Taps t;
+            t.weights = weights.size();
             if (box) {
                 double s0 = d * f, s1 = (d + 1) * f;
-                int a = static_cast<int>(std::floor(s0)), b = static_cast<int>(std::ceil(s1));
-                a = std::clamp(a, 0, srcLen - 1);
-                b = std::clamp(b, a + 1, srcLen);
+                int a = std::clamp(static_cast<int>(std::floor(s0)), 0, srcLen - 1);
+                int b = std::clamp(static_cast<int>(std::ceil(s1)), a + 1, srcLen);
                 t.first = a;
                 t.count = b - a;
                 double total = 0;
-                std::vector<double> w(static_cast<size_t>(t.count));
-                for (int k = 0; k < t.count; ++k) {
-                    double lo = std::max(s0, static_cast<double>(a + k));
-                    double hi = std::min(s1, static_cast<double>(a + k + 1));
-                    w[static_cast<size_t>(k)] = std::max(hi - lo, 0.0);
-                    total += w[static_cast<size_t>(k)];
+                for (int k = a; k < b; ++k)
+                    total += std::max(std::min(s1, k + 1.0) - std::max(s0, 1.0 * k), 0.0);
+                uint32_t given = 0;
+                for (int k = a; k < b; ++k) {
+                    double part = std::max(std::min(s1, k + 1.0) - std::max(s0, 1.0 * k), 0.0);
+                    uint32_t w = k + 1 == b ? kOne - given
+                                            : static_cast<uint32_t>(std::lround(
+                                                  part / (total > 0 ? total : 1) * kOne));
+                    w = std::min(w, kOne - given);
+                    given += w;
+                    weights.push_back(w);
                 }
-                t.weights.resize(static_cast<size_t>(t.count));
-                for (int k = 0; k < t.count; ++k)
-                    t.weights[static_cast<size_t>(k)] = static_cast<uint32_t>(
-                        std::lround(w[static_cast<size_t>(k)] / (total > 0 ? total : 1) * 65536));
             } else {
                 double s = (d + 0.5) * f - 0.5;
                 int a = static_cast<int>(std::floor(s));
                 double frac = s - a;
-                if (a < 0) {
-                    a = 0;
-                    frac = 0;
-                }
-                if (a >= srcLen - 1) {
-                    a = srcLen - 1;
-                    frac = 0;
-                }
+                if (a < 0) a = 0, frac = 0;
+                if (a >= srcLen - 1) a = srcLen - 1, frac = 0;
+                uint32_t w1 = static_cast<uint32_t>(std::lround(frac * kOne));
                 t.first = a;
-                uint32_t w1 = static_cast<uint32_t>(std::lround(frac * 65536));
-                if (w1 == 0) {
-                    t.count = 1;
-                    t.weights = {65536};
-                } else {
-                    t.count = 2;
-                    t.weights = {65536 - w1, w1};
-                }
+                t.count = w1 ? 2 : 1;
+                weights.push_back(kOne - w1);
+                if (w1) weights.push_back(w1);
             }
+            out.push_back(t);
         }
-        (void)dstLen;
         return out;
     };
-    const std::vector<Taps> tx = taps(dst.w, src.w_, c.x - dst.x, c.x + c.w - dst.x, fx, boxX);
-    const std::vector<Taps> ty = taps(dst.h, src.h_, c.y - dst.y, c.y + c.h - dst.y, fy, boxY);
+    const std::vector<Taps> tx = makeTaps(src.w_, c.x - dst.x, c.x + c.w - dst.x, fx, boxX);
+    const std::vector<Taps> ty = makeTaps(src.h_, c.y - dst.y, c.y + c.h - dst.y, fy, boxY);
+    int window = 1;
+    for (const Taps& t : ty)
+        window = std::max(window, t.count);
 
-    // One row of premultiplied, horizontally filtered source per needed source row.
-    std::vector<uint64_t> acc(static_cast<size_t>(c.w) * 4);
-    std::vector<uint32_t> hrow(static_cast<size_t>(c.w) * 4);
-    auto filterRow = [&](int sy, uint32_t* out) {
+    // Source rows filtered horizontally into premultiplied channels (alpha 8.8, colours as colour
+    // times alpha), each computed once and kept in a ring while the rows below need it.
+    const size_t rowLen = static_cast<size_t>(c.w) * 4;
+    std::vector<uint32_t> ring(rowLen * static_cast<size_t>(window + 1));
+    std::vector<int> ringRow(static_cast<size_t>(window + 1), -1);
+    auto filteredRow = [&](int sy) -> const uint32_t* {
+        size_t slot = static_cast<size_t>(sy) % ringRow.size();
+        uint32_t* out = &ring[slot * rowLen];
+        if (ringRow[slot] == sy) return out;
+        ringRow[slot] = sy;
         const uint32_t* sr = &src.px_[static_cast<size_t>(sy) * src.w_];
+        uint32_t all = 0xFF000000u;
+        for (int x = tx.front().first; x < tx.back().first + tx.back().count; ++x)
+            all &= sr[x];
+        if (all == 0xFF000000u) {
+            // An opaque row (the common case): no alpha to weigh.
+            for (int i = 0; i < c.w; ++i) {
+                const Taps& t = tx[static_cast<size_t>(i)];
+                const uint32_t* w = &weights[t.weights];
+                uint32_t r = 0, g = 0, b = 0;
+                for (int k = 0; k < t.count; ++k) {
+                    uint32_t p = sr[t.first + k], wk = w[k];
+                    r += wk * ((p >> 16) & 0xFF);
+                    g += wk * ((p >> 8) & 0xFF);
+                    b += wk * (p & 0xFF);
+                }
+                out[4 * i + 0] = 65280;
+                out[4 * i + 1] = (r * 255 + kOne / 2) >> 12;
+                out[4 * i + 2] = (g * 255 + kOne / 2) >> 12;
+                out[4 * i + 3] = (b * 255 + kOne / 2) >> 12;
+            }
+            return out;
+        }
         for (int i = 0; i < c.w; ++i) {
             const Taps& t = tx[static_cast<size_t>(i)];
-            uint64_t a = 0, r = 0, g = 0, b = 0;
+            const uint32_t* w = &weights[t.weights];
+            uint32_t a = 0, r = 0, g = 0, b = 0;
             for (int k = 0; k < t.count; ++k) {
                 uint32_t p = sr[t.first + k];
-                uint64_t w = t.weights[static_cast<size_t>(k)];
-                uint32_t pa = p >> 24;
-                a += w * pa;
-                r += w * (((p >> 16) & 0xFF) * pa);
-                g += w * (((p >> 8) & 0xFF) * pa);
-                b += w * ((p & 0xFF) * pa);
+                uint32_t pa = p >> 24, wk = w[k];
+                a += wk * pa;
+                r += wk * (((p >> 16) & 0xFF) * pa);
+                g += wk * (((p >> 8) & 0xFF) * pa);
+                b += wk * ((p & 0xFF) * pa);
             }
-            // a in 0..255<<16 -> keep 8.8; colours premultiplied in 0..65025<<16 -> keep 16.
-            out[4 * i + 0] = static_cast<uint32_t>((a + 128) >> 8);
-            out[4 * i + 1] = static_cast<uint32_t>((r + 32768) >> 16);
-            out[4 * i + 2] = static_cast<uint32_t>((g + 32768) >> 16);
-            out[4 * i + 3] = static_cast<uint32_t>((b + 32768) >> 16);
+            out[4 * i + 0] = (a + 8) >> 4; // alpha x 256
+            out[4 * i + 1] = (r + kOne / 2) >> 12;
+            out[4 * i + 2] = (g + kOne / 2) >> 12;
+            out[4 * i + 3] = (b + kOne / 2) >> 12;
         }
+        return out;
     };
+    std::vector<uint32_t> acc(rowLen);
     for (int j = 0; j < c.h; ++j) {
         const Taps& t = ty[static_cast<size_t>(j)];
         std::fill(acc.begin(), acc.end(), 0);
         for (int k = 0; k < t.count; ++k) {
-            filterRow(t.first + k, hrow.data());
-            uint64_t w = t.weights[static_cast<size_t>(k)];
-            for (size_t i = 0; i < acc.size(); ++i)
-                acc[i] += w * hrow[i];
+            const uint32_t* __restrict row = filteredRow(t.first + k);
+            uint32_t* __restrict sum = acc.data();
+            const uint32_t w = weights[t.weights + static_cast<size_t>(k)];
+            for (size_t i = 0; i < rowLen; ++i)
+                sum[i] += w * row[i];
         }
         uint32_t* d = &px_[static_cast<size_t>(c.y + j) * w_ + c.x];
         for (int i = 0; i < c.w; ++i) {
-            // alpha: 8.8 << 16; colours: premultiplied 0..65025 << 16.
-            uint64_t a88 = (acc[4 * i] + 32768) >> 16; // 0..65280
-            uint32_t a = static_cast<uint32_t>(std::min<uint64_t>((a88 + 128) >> 8, 255));
+            const uint32_t a88 = (acc[4 * i] + kOne / 2) >> 12; // alpha x 256: 0..65280
+            const uint32_t a = std::min<uint32_t>((a88 + 128) >> 8, 255);
             uint32_t px = 0;
-            if (a88 > 0) {
+            if (a88 >= 65280) {
+                // Opaque: the colour channels are colour x 255.
+                auto ch = [&](int n) { return (((acc[4 * i + n] + kOne / 2) >> 12) + 127) / 255; };
+                px = 0xFF000000u | (ch(1) << 16) | (ch(2) << 8) | ch(3);
+            } else if (a88 > 0) {
+                const uint64_t inv = ((uint64_t{256} << 24) + a88 / 2) / a88; // 2^32 / alpha
                 auto ch = [&](int n) {
-                    uint64_t pm = (acc[4 * i + n] + 32768) >> 16; // colour * alpha
-                    uint64_t v = (pm * 256 + a88 / 2) / a88;
-                    return static_cast<uint32_t>(std::min<uint64_t>(v, 255));
+                    uint64_t pm = (acc[4 * i + n] + kOne / 2) >> 12; // colour times alpha
+                    return static_cast<uint32_t>(
+                        std::min<uint64_t>((pm * inv + (1u << 23)) >> 24, 255));
                 };
                 px = (a << 24) | (ch(1) << 16) | (ch(2) << 8) | ch(3);
             }
-            if (!blend)
-                d[i] = px;
-            else if (a == 255)
+            if (!blend || a == 255)
                 d[i] = px;
             else if (a != 0)
                 d[i] = BlendOver(d[i], px, a);
