@@ -307,16 +307,18 @@ void Skins() {
     {
         Canvas c = DialogSkin(340, 369);
         const int lefts[3] = {70, 152, 238}, tops[3] = {305, 256, 208};
-        const uint32_t colours[3] = {Rgb(120, 200, 120), Rgb(255, 190, 80), Rgb(240, 120, 120)};
+        const uint32_t colours[3] = {Rgb(110, 190, 110), Rgb(245, 160, 60), Rgb(230, 105, 105)};
         for (int i = 0; i < 3; ++i) {
-            double x = lefts[i] - 28, y = tops[i] + 26;
-            Mask step = RoundRectMask(340, 369, x, y, 78, 350 - y, 8);
+            // The level's number is written on the face of its step.
+            double x = lefts[i] - 28, y = tops[i] - 8;
+            Mask step = RoundRectMask(340, 369, x, y, 78, 354 - y, 10);
             Shadow(c, step, 2, 3, 3, 60);
-            PaintVGradient(c, step, Shade(colours[i], 1.2), colours[i], static_cast<int>(y), 350);
+            PaintVGradient(c, step, Shade(colours[i], 1.25), colours[i], static_cast<int>(y), 354);
+            Paint(c, RoundRectMask(340, 369, x + 6, y + 4, 66, 6, 3), Rgb(255, 255, 255, 70));
         }
         // A flag on the top step.
-        Paint(c, LineMask(340, 369, 300, 150, 300, 234, 3), Ink);
-        Paint(c, PolygonMask(340, 369, {{301, 150}, {326, 160}, {301, 170}}), Rgb(230, 60, 60));
+        Paint(c, LineMask(340, 369, 300, 146, 300, 200, 3), Ink);
+        Paint(c, PolygonMask(340, 369, {{301, 146}, {326, 156}, {301, 166}}), Rgb(230, 60, 60));
         Write(c, "App/DialogLvlSkin.Jpg");
     }
     // The lesson menu: two soft panels behind the two buttons.
