@@ -198,10 +198,34 @@ void LetterPicture(char letter,
                    int index) {
     const int w = 260, h = 175;
     Canvas c = PictureBackground(w, h, index);
+    const bool floats = letter == 'B' || letter == 'Y';
     // The subject stands right of centre and low, so the top-left corner stays free for the
     // big letter written over the picture.
+    if (floats) {
+        // Boats float on a little sea.
+        std::vector<std::pair<double, double>> sea;
+        for (int x = 60; x <= 260; x += 2)
+            sea.emplace_back(x, 150 + 3.5 * std::sin(x / 9.0));
+        sea.emplace_back(260, 175);
+        sea.emplace_back(60, 175);
+        Mask water = PolygonMask(w, h, sea);
+        water.Intersect(EllipseMask(w, h, 163, 175, 110, 34));
+        PaintVGradient(c, water, Rgb(110, 190, 240, 220), Rgb(60, 140, 220, 240), 146, 175);
+        for (int k = 0; k < 4; ++k)
+            Paint(
+                c,
+                LineMask(w, h, 100 + k * 34, 160 + (k % 2) * 5, 116 + k * 34, 160 + (k % 2) * 5, 2),
+                Rgb(255, 255, 255, 150));
+    }
     for (auto [cp, dx, dy, size] : parts)
         DrawEmoji(c, cp, w * 0.63 + dx, h * 0.55 + dy, size);
+    if (floats) {
+        Mask ripple(w, h);
+        for (int x = 90; x < 236; x += 2)
+            ripple.Add(LineMask(w, h, x, 158 + 2.5 * std::sin(x / 7.0), x + 2,
+                                158 + 2.5 * std::sin((x + 2) / 7.0), 3));
+        Paint(c, ripple, Rgb(90, 170, 235, 200));
+    }
     if (letter == 'E')
         DrawEggs(c, w * 0.63, h * 0.5);
     else if (letter == 'J')
