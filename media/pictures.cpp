@@ -479,23 +479,39 @@ void MenuButtons() {
     // options, lessons, music, level, alphabet type
     const char32_t icons[5] = {0x2699, 0x1F4DA, 0x1F3B5, 0x1FA9C, 0x1F524};
     const uint32_t colours[5] = {Rgb(240, 110, 100), Rgb(110, 190, 110), Rgb(185, 140, 240),
-                                 Rgb(250, 160, 70), Rgb(90, 150, 240)};
+                                 Rgb(90, 195, 200), Rgb(90, 150, 240)};
     const State states[4] = {State::Normal, State::Hot, State::Pressed, State::Off};
     for (int s = 0; s < 4; ++s)
         for (int i = 0; i < 5; ++i) {
-            Canvas c =
-                ButtonFace(35, 35, BackdropFill, colours[i], 10, states[s],
-                           [&](Canvas& g, double dx, double dy) {
-                               if (i == 4) {
-                                   // The alphabet type: a capital and a small letter.
-                                   Mask t = TextMask(35, 35, "Aa", 17.5 + dx, 17 + dy, 17);
-                                   Paint(g, t.Shifted(0, 1), Rgb(0, 0, 0, 90));
-                                   Paint(g, t, states[s] == State::Hot ? Rgb(200, 40, 40) : White);
-                                   return;
-                               }
-                               DrawEmoji(g, icons[i], 17.5 + dx, 17 + dy,
-                                         states[s] == State::Pressed ? 21 : 23);
-                           });
+            Canvas c = ButtonFace(
+                35, 35, BackdropFill, colours[i], 10, states[s],
+                [&](Canvas& g, double dx, double dy) {
+                    if (i == 3) {
+                        // The level: three steps rising, as in the level menu.
+                        const uint32_t steps[3] = {Rgb(110, 190, 110), Rgb(245, 160, 60),
+                                                   Rgb(230, 105, 105)};
+                        const double sz = states[s] == State::Pressed ? 0.92 : 1.0;
+                        for (int k = 0; k < 3; ++k) {
+                            double x = 17.5 + dx + (-11 + k * 7.5) * sz,
+                                   top = 17 + dy + (5 - k * 6) * sz;
+                            Mask m = RoundRectMask(35, 35, x - 3, top, 7 * sz, 27 + dy - top, 1.5);
+                            Paint(g, m.Shifted(0, 1), Rgb(0, 0, 0, 60));
+                            Paint(g, m, steps[k]);
+                            Paint(g, RoundRectMask(35, 35, x - 3, top, 7 * sz, 1.5, 0.5),
+                                  Rgb(255, 255, 255, 140));
+                        }
+                        return;
+                    }
+                    if (i == 4) {
+                        // The alphabet type: a capital and a small letter.
+                        Mask t = TextMask(35, 35, "Aa", 17.5 + dx, 17 + dy, 17);
+                        Paint(g, t.Shifted(0, 1), Rgb(0, 0, 0, 90));
+                        Paint(g, t, states[s] == State::Hot ? Rgb(200, 40, 40) : White);
+                        return;
+                    }
+                    DrawEmoji(g, icons[i], 17.5 + dx, 17 + dy,
+                              states[s] == State::Pressed ? 21 : 23);
+                });
             Write(c, "App/Lists/WOImgLst_Menu/" + std::to_string(s * 5 + i + 1) + ".png");
         }
 }
