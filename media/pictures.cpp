@@ -874,28 +874,66 @@ void Pointers() {
 }
 
 void ContactSheet(const std::vector<SheetItem>& items, const std::string& path) {
-    // Pictures in rows, each with its name under it, on a white page.
-    const int width = 1700, gap = 12, label = 14;
+    // Pictures in rows on a light page, grouped by folder (an image list to a group), each
+    // group under its name and each picture over its own.
+    const int width = 1700, gap = 12, label = 14, heading = 22;
+    auto groupOf = [](const std::string& name) {
+        if (name.rfind("App/Lists/", 0) == 0)
+            return "Images/" + name.substr(0, name.find_last_of('/'));
+        return std::string(name.rfind("App/", 0) == 0 ? "Images/App" : "Images");
+    };
+    auto labelOf = [](const std::string& name) {
+        std::string shown = name.substr(name.find_last_of('/') + 1);
+        if (shown.rfind("FrmMain_", 0) == 0 || shown.rfind("FrmOptions_", 0) == 0)
+            shown = shown.substr(shown.find('_') + 1);
+        return shown.size() > 24 ? shown.substr(0, 24) : shown;
+    };
     struct Placed {
         const SheetItem* item;
         int x, y;
     };
+    // One heading per folder: the pictures of a folder together, in the order first made.
+    std::vector<std::string> order;
+    for (const auto& it : items)
+        if (std::find(order.begin(), order.end(), groupOf(it.name)) == order.end())
+            order.push_back(groupOf(it.name));
+    std::vector<const SheetItem*> sorted;
+    for (const auto& it : items)
+        sorted.push_back(&it);
+    std::stable_sort(sorted.begin(), sorted.end(), [&](const SheetItem* a, const SheetItem* b) {
+        return std::find(order.begin(), order.end(), groupOf(a->name)) <
+               std::find(order.begin(), order.end(), groupOf(b->name));
+    });
     std::vector<Placed> placed;
+    std::vector<std::pair<std::string, int>> headings;
     int x = gap, y = gap, rowH = 0;
-    for (const auto& it : items) {
-        int w = it.pic.Width(), h = it.pic.Height();
-        int cellW = std::max(w, 60);
-        if (x + cellW + gap > width) {
+    std::string group;
+    for (const SheetItem* item : sorted) {
+        const SheetItem& it = *item;
+        int cellW = std::max(it.pic.Width(), 9 * static_cast<int>(labelOf(it.name).size()) / 2 + 8);
+        bool newGroup = groupOf(it.name) != group;
+        if (newGroup || x + cellW + gap > width) {
+            if (x > gap) y += rowH + label + gap;
             x = gap;
-            y += rowH + label + gap;
             rowH = 0;
+        }
+        if (newGroup) {
+            group = groupOf(it.name);
+            headings.emplace_back(group, y);
+            y += heading;
         }
         placed.push_back({&it, x, y});
         x += cellW + gap;
-        rowH = std::max(rowH, h);
+        rowH = std::max(rowH, it.pic.Height());
     }
     int height = y + rowH + label + gap;
     Canvas sheet = Solid(width, height, Rgb(250, 250, 250));
+    for (const auto& [name, hy] : headings) {
+        Canvas text = Transparent(width, heading);
+        Paint(text, TextMask(width, heading, name, width / 2.0, heading / 2.0, 14),
+              Rgb(40, 60, 120));
+        Compose(sheet, text, 0, hy);
+    }
     for (const auto& p : placed) {
         // A checkerboard shows where a picture is transparent.
         const Canvas& pic = p.item->pic;
@@ -904,17 +942,10 @@ void ContactSheet(const std::vector<SheetItem>& items, const std::string& path) 
                 sheet.Pixels()[static_cast<size_t>(p.y + yy) * width + p.x + xx] =
                     ((xx / 4 + yy / 4) % 2) ? Rgb(220, 220, 220) : Rgb(245, 245, 245);
         Compose(sheet, pic, p.x, p.y);
-        std::string name = p.item->name;
-        if (name.rfind("App/Lists/", 0) == 0)
-            name = name.substr(10);
-        else if (name.rfind("App/", 0) == 0)
-            name = name.substr(4);
-        size_t cut = name.find_last_of('/');
-        std::string shown = cut == std::string::npos ? name : name.substr(cut + 1);
-        if (shown.size() > 16) shown = shown.substr(0, 16);
-        int cw = std::max(pic.Width(), 60);
+        std::string shown = labelOf(p.item->name);
+        int cw = std::max(pic.Width(), 9 * static_cast<int>(shown.size()) / 2 + 8);
         Canvas text = Transparent(cw, label);
-        Paint(text, TextMask(cw, label, shown, cw / 2.0, 7, 9), Rgb(80, 80, 80));
+        Paint(text, TextMask(cw, label, shown, pic.Width() / 2.0, 7, 9), Rgb(80, 80, 80));
         Compose(sheet, text, p.x, p.y + pic.Height());
     }
     Save(sheet, path);
