@@ -109,10 +109,10 @@ Canvas PictureBackground(int w, int h, int index) {
     Canvas c = Solid(w, h, top);
     PaintVGradient(c, Full(w, h), top, bottom, 0, h);
     // A gentle glow behind the subject and a few bubbles of light.
-    Paint(c, EllipseMask(w, h, w * 0.63, h * 0.58, w * 0.36, h * 0.42), Rgb(255, 255, 255, 110));
+    Paint(c, EllipseMask(w, h, w * 0.66, h * 0.58, w * 0.36, h * 0.42), Rgb(255, 255, 255, 110));
     Bubbles(c, Rgb(255, 255, 255, 70), 9, 4, 11, 31 + index);
     // A soft ground line under the subject.
-    Paint(c, EllipseMask(w, h, w * 0.63, h * 0.93, w * 0.3, h * 0.05), Rgb(0, 0, 0, 22));
+    Paint(c, EllipseMask(w, h, w * 0.66, h * 0.93, w * 0.3, h * 0.05), Rgb(0, 0, 0, 22));
     return c;
 }
 
@@ -204,32 +204,32 @@ void LetterPicture(char letter,
     if (floats) {
         // Boats float on a little sea.
         std::vector<std::pair<double, double>> sea;
-        for (int x = 60; x <= 260; x += 2)
+        for (int x = 66; x <= 260; x += 2)
             sea.emplace_back(x, 150 + 3.5 * std::sin(x / 9.0));
         sea.emplace_back(260, 175);
-        sea.emplace_back(60, 175);
+        sea.emplace_back(66, 175);
         Mask water = PolygonMask(w, h, sea);
-        water.Intersect(EllipseMask(w, h, 163, 175, 110, 34));
+        water.Intersect(EllipseMask(w, h, 171, 175, 110, 34));
         PaintVGradient(c, water, Rgb(110, 190, 240, 220), Rgb(60, 140, 220, 240), 146, 175);
         for (int k = 0; k < 4; ++k)
             Paint(
                 c,
-                LineMask(w, h, 100 + k * 34, 160 + (k % 2) * 5, 116 + k * 34, 160 + (k % 2) * 5, 2),
+                LineMask(w, h, 108 + k * 34, 160 + (k % 2) * 5, 124 + k * 34, 160 + (k % 2) * 5, 2),
                 Rgb(255, 255, 255, 150));
     }
     for (auto [cp, dx, dy, size] : parts)
-        DrawEmoji(c, cp, w * 0.63 + dx, h * 0.55 + dy, size);
+        DrawEmoji(c, cp, w * 0.66 + dx, h * 0.55 + dy, size);
     if (floats) {
         Mask ripple(w, h);
-        for (int x = 90; x < 236; x += 2)
+        for (int x = 98; x < 244; x += 2)
             ripple.Add(LineMask(w, h, x, 158 + 2.5 * std::sin(x / 7.0), x + 2,
                                 158 + 2.5 * std::sin((x + 2) / 7.0), 3));
         Paint(c, ripple, Rgb(90, 170, 235, 200));
     }
     if (letter == 'E')
-        DrawEggs(c, w * 0.63, h * 0.5);
+        DrawEggs(c, w * 0.66, h * 0.5);
     else if (letter == 'J')
-        DrawJug(c, w * 0.61, h * 0.14);
+        DrawJug(c, w * 0.64, h * 0.14);
     Write(c, std::string(1, letter) + ".jpg");
 }
 
