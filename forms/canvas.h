@@ -40,7 +40,7 @@ class Canvas {
     void ClearClip();
     IRect Clip() const { return clip_; }
 
-    void Fill(int32_t color);
+    void Fill(int32_t color); // the clip rectangle
     void FillRect(const IRect& r, int32_t color);
     void FrameRect(const IRect& r, int width, int32_t color);
     // Lines of width > 1 have round ends and joins: a zero-length line is a round dot of the
@@ -55,7 +55,8 @@ class Canvas {
     void FillGradient(const IRect& r, int32_t top, int32_t bottom);
 
     // Copies: opaque, skipping a mask colour, blending with the source's alpha, and scaled with
-    // smooth filtering into a destination rectangle.
+    // smooth filtering into a destination rectangle. The opaque and masked copies take the source
+    // pixels as they are, alpha included; the mask colour is compared on red, green and blue only.
     void Blit(const Canvas& src, const IRect& srcRect, int dx, int dy);
     void BlitMasked(const Canvas& src, const IRect& srcRect, int dx, int dy, int32_t maskColor);
     void BlitBlend(const Canvas& src, const IRect& srcRect, int dx, int dy);
@@ -64,6 +65,10 @@ class Canvas {
     void BlendMask(const uint8_t* mask, int w, int h, int pitch, int dx, int dy, int32_t color);
 
   private:
+    void Capsule(double x1, double y1, double x2, double y2, int width, uint32_t pixel);
+    void Ring(double cx, double cy, double inner, double outer, double offset, uint32_t pixel);
+    bool ClipCopy(const Canvas& src, IRect& srcRect, int& dx, int& dy) const;
+
     int w_ = 0, h_ = 0;
     std::vector<uint32_t> px_;
     IRect clip_;

@@ -15,14 +15,18 @@ class FontRegistry {
     bool HasFace(const std::string& family) const;
     // The file serving a face (Arial's for a missing one), bold chosen where a bold file exists.
     std::string FileFor(const std::string& family, bool bold) const;
+    // Whether the face (Arial for a missing one) has a bold file of its own; bold text in a face
+    // without one is emboldened by the renderer.
+    bool HasBoldFile(const std::string& family) const;
     std::vector<std::string> Faces() const; // installed screen faces, as their files name them
-    void Reset();                           // back to Arial alone (tests)
+    void Reset();                           // back to Arial alone, viewer log cleared (tests)
 
   private:
     FontRegistry();
     struct Face {
         std::string family, regular, bold;
     };
+    const Face& Find(const std::string& family) const; // Arial's face for a missing one
     std::vector<Face> faces_;
 };
 
@@ -30,14 +34,18 @@ class FontRegistry {
 // ($XDG_DATA_HOME/WiseOwlet/Windows, else ~/.local/share/WiseOwlet/Windows); the environment
 // variable WO_WINDOWS_DIR overrides it (tests). Created on first use; "" when none can be made.
 std::string GetWindowsDirectory();
-// Makes a font resource file at fotPath that refers to ttfPath; returns 0 on failure.
+// Makes a font resource file at fotPath (a small text file of this runtime's own) that refers to
+// ttfPath, looked for in currentPath when it is a bare name; returns 1, or 0 when the TrueType
+// file is missing or no font or the resource cannot be written. Paths are cut at a NUL.
 int CreateScalableFontResource(int hidden, const std::string& fotPath, const std::string& ttfPath,
                                const std::string& currentPath);
-// Adds the fonts that a font resource file refers to; returns how many were added.
+// Adds the fonts that a font resource file (or a font file given directly) refers to, for this
+// run; returns how many faces were added, 0 when the file is missing or names no font.
 int AddFontResource(const std::string& fotPath);
 int ScreenFontCount();
-std::string ScreenFontName(int i);
-// Starting the font folder viewer: a logged no-op.
+std::string ScreenFontName(int i); // i from 0; error 9 outside
+// Starting the font folder viewer: a logged no-op. The folders asked for are kept, in order.
 void StartFontFolderViewer(const std::string& folder);
+const std::vector<std::string>& FontFolderViewerLog();
 
 } // namespace forms
