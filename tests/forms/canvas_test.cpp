@@ -374,6 +374,16 @@ TEST(CanvasTest, BlitsCopyMaskAndBlend) {
     EXPECT_EQ(part.GetPixel(1, 0), 0x0000FF);
     EXPECT_EQ(part.GetPixel(2, 0), 0x00FF00);
 
+    // Within one canvas, moving a block down or up keeps it whole.
+    for (int shift : {2, -2}) {
+        Canvas self(1, 6, 0);
+        for (int y = 0; y < 6; ++y)
+            self.SetPixel(0, y, y);
+        self.Blit(self, IRect{0, shift > 0 ? 0 : 2, 1, 4}, 0, shift > 0 ? 2 : 0);
+        for (int y = 0; y < 4; ++y)
+            EXPECT_EQ(self.GetPixel(0, (shift > 0 ? 2 : 0) + y), (shift > 0 ? 0 : 2) + y) << shift;
+    }
+
     // Blending with the source's alpha: opaque copies, transparent skips, half mixes.
     Canvas alpha(3, 1, 0);
     alpha.Pixels()[0] = 0xFFFFFFFFu;
