@@ -1,0 +1,49 @@
+#pragma once
+// The settings file: the settings text scrambled into an array of 16-bit integers with a
+// checksum, stored raw (two bytes a cell, low byte first) in the program folder; and the
+// clear-text password reminder written beside it on every save.
+#include "forms/lang.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The file's cells while loading and saving (lower bound 0).
+extern std::vector<int16_t> SettingsFileData;
+extern int32_t SettingsFileUBound;
+
+enum SettingsLoadCode : int16_t {
+    slLoaded = 0,
+    slMissing = 100,    // no file
+    slEmpty = 101,      // the file decodes to no text
+    slReadFailed = 102, // reading the file failed
+};
+extern int16_t SettingsLoadStatus;
+
+// Reads and decodes the settings file and reads every section into Settings. A missing,
+// unreadable or empty file ends the program (after a message for the first two).
+forms::Flag LoadSettingsFile();
+forms::Flag ReadSettingsFile(); // True when the file was read and decoded
+void ReadSettingsBytes();
+std::string DecodeSettingsText();
+
+// Rebuilds the settings text from Settings and writes the file, the debug dump and the password
+// reminder. Each file is written beside the old one and renamed over it, so a failed write
+// leaves the old file whole; the error reaches the caller.
+void SaveSettingsFile(forms::Flag clearFirst);
+void WriteSettingsFile(const std::string& text, const std::string& path);
+void WritePasswordReminder();
+
+// Fills A from text (at least 16 and at most 21081 characters with its added blanks; error 5
+// otherwise).
+void EncodeSettings(std::vector<int16_t>& A, const std::string& text);
+// The text A holds, trimmed, or "" when the checksum does not match. A header pointing outside
+// the array raises error 9, header values that overflow raise 6, a character code outside
+// 0 to 255 raises 5.
+std::string DecodeSettings(const std::vector<int16_t>& A);
+
+forms::Flag ReadFileBytes(std::vector<int16_t>& A, const std::string& path);
+forms::Flag WriteBytesToFile(const std::vector<int16_t>& A, const std::string& path);
+
+int32_t ArrayChecksum(const std::vector<int16_t>& A);
+int32_t ChecksumTerm(int16_t x);

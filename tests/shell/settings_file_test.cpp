@@ -1,0 +1,381 @@
+// The settings file: scrambling and its checksum, reading raw cells, loading with its three
+// failure statuses, and saving without ever losing the old file.
+#include "tests/shell/settings_fixture.h"
+
+#include "forms/errors.h"
+
+#include <filesystem>
+#include <functional>
+#include <unistd.h>
+
+using forms::vbFalse;
+using forms::vbTrue;
+
+namespace {
+
+const char* const kMissingMessage = "Unable to locate WiseOwlet.Dbf. Terminating Application";
+const char* const kReadFailedMessage = "Error opening WiseOwlet.Dbf. Terminating Application";
+const char* const kCriticalTitle = "Wise Owlet critical error";
+
+int32_t PlainK0(const std::vector<int16_t>& A) {
+    return A[20] - 12122;
+}
+int32_t PlainK1(const std::vector<int16_t>& A) {
+    return A[21] - 9311;
+}
+int32_t PlainL(const std::vector<int16_t>& A) {
+    return A[22] - 11686;
+}
+
+// Recomputes the checksum cell after a test changed the array, as the encoder would have.
+void Reseal(std::vector<int16_t>& A) {
+    A[20] = static_cast<int16_t>(A[20] - 12122);
+    A[21] = static_cast<int16_t>(A[21] - 9311);
+    A[22] = static_cast<int16_t>(A[22] - 11686);
+    A[23] = 0;
+    A[23] = static_cast<int16_t>(ArrayChecksum(A) % 32000);
+    A[20] = static_cast<int16_t>(A[20] + 12122);
+    A[21] = static_cast<int16_t>(A[21] + 9311);
+    A[22] = static_cast<int16_t>(A[22] + 11686);
+}
+
+std::vector<int16_t> Encoded(const std::string& text) {
+    std::vector<int16_t> A;
+    EncodeSettings(A, text);
+    return A;
+}
+
+int32_t ErrorNumberOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const forms::RuntimeError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string s;
+    for (int v : values)
+        s += static_cast<char>(v);
+    return s;
+}
+
+} // namespace
+
+TEST(SettingsChecksum, TermsTakeTheCellUnsignedAndRoundHalvesToEven) {
+    struct Case {
+        int16_t x;
+        int32_t term;
+    } cases[] = {
+        {0, 196},         // 195.5
+        {1, 207},         // 207
+        {2, 218},         // 218.5
+        {-1, 753848},     // as 65535
+        {32767, 377016},  // (32767 + 17) * 11.5
+        {-32768, 377028}, // as 32768: 377027.5
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ChecksumTerm(c.x), c.term) << c.x;
+}
+
+TEST(SettingsChecksum, SumIsHalvedWhenItPassesTwoBillion) {
+    std::vector<int16_t> A(2653, -1); // 2653 * 753848 = 1,999,958,744: not halved yet
+    EXPECT_EQ(ArrayChecksum(A), 1999958744);
+    A.push_back(3573); // + 41,285 = 2,000,000,029, halved to 1,000,000,014.5, rounded to even
+    EXPECT_EQ(ArrayChecksum(A), 1000000014);
+    A.push_back(0); // the sum goes on from the halved value
+    EXPECT_EQ(ArrayChecksum(A), 1000000014 + 196);
+    EXPECT_EQ(ArrayChecksum({}), 0);
+}
+
+TEST(SettingsScrambling, DecodingGivesTheTextBackTrimmed) {
+    std::string everyByte;
+    for (int c = 1; c <= 255; c++)
+        everyByte += static_cast<char>(c);
+    struct Case {
+        std::string text, decoded;
+    } cases[] = {
+        {"exactly16 chars!", "exactly16 chars!"},
+        {"  blanks around the settings  ", "blanks around the settings"},
+        {"[Music]\r\nVolume=-500\r\n\r\n", "[Music]\r\nVolume=-500\r\n\r\n"},
+        {everyByte, everyByte},
+        {std::string("nul\0inside the text", 19), std::string("nul\0inside the text", 19)},
+        {std::string(21071, 'x'), std::string(21071, 'x')}, // the longest with ten blanks added
+    };
+    for (const Case& c : cases) {
+        for (int round = 0; round < 3; round++) {
+            std::vector<int16_t> A = Encoded(c.text);
+            EXPECT_EQ(DecodeSettings(A), c.decoded) << c.text.substr(0, 30);
+        }
+    }
+}
+
+TEST(SettingsScrambling, LayoutOfTheArray) {
+    const std::string text = "[User Level]\r\nUserLevel=0\r\n\r\n";
+    for (int round = 0; round < 20; round++) {
+        std::vector<int16_t> A = Encoded(text);
+        const int32_t K0 = PlainK0(A), K1 = PlainK1(A), L = PlainL(A);
+        ASSERT_GE(L, static_cast<int32_t>(text.size()));
+        ASSERT_LE(L, static_cast<int32_t>(text.size()) + 10);
+        ASSERT_EQ(A.size(), static_cast<size_t>(5 * L + 1));
+        EXPECT_GE(K0, 30);
+        EXPECT_LE(K0, 39);
+        EXPECT_EQ(K1, K0 + L + 10);
+        for (int32_t i = 0; i < static_cast<int32_t>(A.size()); i++) {
+            if ((i >= 20 && i <= 23) || (i >= K0 && i < K0 + L)) continue;
+            EXPECT_GE(A[i], 121) << i;
+            EXPECT_LE(A[i], 20121) << i;
+        }
+        for (int32_t j = 0; j < L; j++) {
+            char expected = j < static_cast<int32_t>(text.size()) ? text[j] : ' ';
+            EXPECT_EQ(A[K0 + j] - A[K1 + j], expected) << j;
+        }
+    }
+}
+
+TEST(SettingsScrambling, TwoEncodingsOfOneTextDiffer) {
+    const std::string text = "[Lesson Info]\r\nLessonID=0\r\n\r\n";
+    EXPECT_NE(Encoded(text), Encoded(text));
+}
+
+TEST(SettingsScrambling, TextsTooShortOrTooLongAreRefused) {
+    for (const std::string& text : {std::string(), std::string(5, 'x'), std::string(21082, 'x')})
+        EXPECT_EQ(ErrorNumberOf([&] { Encoded(text); }), forms::errInvalidCall) << text.size();
+}
+
+TEST(SettingsScrambling, DamagedArraysFailClearly) {
+    const std::vector<int16_t> good = Encoded("[Animation Speed]\r\nAnimSpeed=40\r\n\r\n");
+    const int32_t L = PlainL(good);
+    const int32_t last = static_cast<int32_t>(good.size()) - 1;
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<int16_t>&)> damage;
+        int32_t error; // 0: no error, the text is ""
+    } cases[] = {
+        {"checksum cell", [](auto& A) { A[23] = static_cast<int16_t>(A[23] + 1); }, 0},
+        {"a filler cell", [&](auto& A) { A[last] = static_cast<int16_t>(A[last] + 1); }, 0},
+        {"a character cell", [&](auto& A) { A[PlainK0(A)] += 1; }, 0},
+        {"too short for a header", [](auto& A) { A.resize(23); }, forms::errSubscript},
+        {"first cell overflows", [](auto& A) { A[20] = -32768; }, forms::errOverflow},
+        {"length overflows", [](auto& A) { A[22] = -32000; }, forms::errOverflow},
+        {"characters beyond the end",
+         [&](auto& A) {
+             A[20] = static_cast<int16_t>(last - L + 2 + 12122);
+             Reseal(A);
+         },
+         forms::errSubscript},
+        {"keys beyond the end",
+         [&](auto& A) {
+             A[21] = static_cast<int16_t>(last + 9311);
+             Reseal(A);
+         },
+         forms::errSubscript},
+        {"negative first cell",
+         [](auto& A) {
+             A[20] = static_cast<int16_t>(-1 + 12122);
+             Reseal(A);
+         },
+         forms::errSubscript},
+        {"negative length",
+         [](auto& A) {
+             A[22] = static_cast<int16_t>(-1 + 11686);
+             Reseal(A);
+         },
+         forms::errSubscript},
+        {"length beyond the array",
+         [](auto& A) {
+             A[22] = static_cast<int16_t>(20000 + 11686);
+             Reseal(A);
+         },
+         forms::errSubscript},
+        {"a code below 0",
+         [](auto& A) {
+             A[PlainK1(A)] = static_cast<int16_t>(A[PlainK0(A)] + 1);
+             Reseal(A);
+         },
+         forms::errInvalidCall},
+        {"a code above 255",
+         [](auto& A) {
+             A[PlainK1(A)] = static_cast<int16_t>(A[PlainK0(A)] - 256);
+             Reseal(A);
+         },
+         forms::errInvalidCall},
+    };
+    for (const Case& c : cases) {
+        std::vector<int16_t> A = good;
+        c.damage(A);
+        std::string text = "not decoded";
+        EXPECT_EQ(ErrorNumberOf([&] { text = DecodeSettings(A); }), c.error) << c.what;
+        if (c.error == 0) {
+            EXPECT_EQ(text, "") << c.what;
+        }
+    }
+}
+
+using SettingsFileTest = SettingsFolderTest;
+
+TEST_F(SettingsFileTest, FileIsTheRawArrayLowByteFirst) {
+    const std::string text = "[Auto Play]\r\nAutoPlay=True\r\n\r\n";
+    WriteSettingsFile(text, PathSettingsFile);
+    const std::string bytes = folder.Read("WiseOwlet.Dbf");
+    const int32_t L = PlainL(SettingsFileData);
+    EXPECT_EQ(bytes.size(), static_cast<size_t>(10 * L + 2));
+    ASSERT_EQ(bytes.size(), 2 * SettingsFileData.size());
+    for (size_t i = 0; i < SettingsFileData.size(); i++) {
+        uint16_t cell = static_cast<uint16_t>(SettingsFileData[i]);
+        ASSERT_EQ(static_cast<uint8_t>(bytes[2 * i]), cell & 0xFF) << i;
+        ASSERT_EQ(static_cast<uint8_t>(bytes[2 * i + 1]), cell >> 8) << i;
+    }
+    std::vector<int16_t> back;
+    ASSERT_EQ(ReadFileBytes(back, PathSettingsFile), vbTrue);
+    EXPECT_EQ(back, SettingsFileData);
+    EXPECT_EQ(DecodeSettings(back), text);
+}
+
+TEST_F(SettingsFileTest, ReadingRoundsTheCellCountOfOddLengths) {
+    struct Case {
+        std::string bytes;
+        std::vector<int16_t> cells;
+    } cases[] = {
+        {Bytes({1}), {1}}, // 1/2 - 1 = -0.5: one cell, read short
+        {Bytes({1, 2}), {0x0201}},
+        {Bytes({1, 2, 3}), {0x0201}},                  // 0.5 rounds to 0: the last byte is left
+        {Bytes({1, 2, 3, 4, 5}), {0x0201, 0x0403, 5}}, // 1.5 rounds to 2: the last cell short
+        {Bytes({1, 2, 3, 4, 5, 6, 7}), {0x0201, 0x0403, 0x0605}}, // 2.5 rounds to 2
+        {Bytes({0xFF, 0xFF, 0x00, 0x80}), {-1, -32768}},
+    };
+    for (const Case& c : cases) {
+        folder.Write("cells.bin", c.bytes);
+        std::vector<int16_t> A{7, 7, 7};
+        ASSERT_EQ(ReadFileBytes(A, folder.File("cells.bin")), vbTrue) << c.bytes.size();
+        EXPECT_EQ(A, c.cells) << c.bytes.size();
+    }
+    folder.Write("empty.bin", "");
+    std::vector<int16_t> A;
+    EXPECT_EQ(ReadFileBytes(A, folder.File("empty.bin")), vbFalse);
+    EXPECT_EQ(ReadFileBytes(A, folder.File("missing.bin")), vbFalse);
+    EXPECT_EQ(ReadFileBytes(A, folder.Path()), vbFalse); // a folder
+}
+
+TEST_F(SettingsFileTest, SavedSettingsLoadBack) {
+    ProcessAllSections(umDefaults, Settings, Settings);
+    Settings.UserLevel = 2;
+    Settings.PWord = "owl";
+    const UserSet saved = Settings;
+    SaveSettingsFile(vbTrue);
+
+    Settings = UserSet{};
+    IniText.clear();
+    EXPECT_EQ(LoadSettingsFile(), vbTrue);
+    EXPECT_EQ(SettingsLoadStatus, slLoaded);
+    EXPECT_EQ(Settings, saved);
+    EXPECT_EQ(IniText, TextOf(saved));
+    EXPECT_EQ(SettingsFileUBound,
+              static_cast<int32_t>(folder.Read("WiseOwlet.Dbf").size() / 2 - 1));
+    EXPECT_TRUE(forms::MsgBoxLog().empty());
+}
+
+TEST_F(SettingsFileTest, SavingRebuildsTheTextAndWritesTheReminder) {
+    ProcessAllSections(umDefaults, Settings, Settings);
+    Settings.PWord = " two words ";
+    IniText = "[Old]\r\nUserLevel=9\r\n";
+    SaveSettingsFile(vbTrue);
+    EXPECT_EQ(IniText, TextOf(Settings));
+
+    std::vector<int16_t> A;
+    ASSERT_EQ(ReadFileBytes(A, PathSettingsFile), vbTrue);
+    EXPECT_EQ(DecodeSettings(A), forms::Trim(TextOf(Settings)));
+    EXPECT_EQ(folder.Read("PassWord.Txt"),
+              "[PassWord]\r\nThe password for Wise Owlet program is ' two words '\r\n");
+}
+
+TEST_F(SettingsFileTest, MissingFileShowsItsMessageAndEnds) {
+    EXPECT_THROW(LoadSettingsFile(), forms::EndSignal);
+    EXPECT_EQ(SettingsLoadStatus, slMissing);
+    ASSERT_EQ(forms::MsgBoxLog().size(), 1u);
+    EXPECT_EQ(forms::MsgBoxLog()[0].prompt, kMissingMessage);
+    EXPECT_EQ(forms::MsgBoxLog()[0].buttons, forms::vbCritical + forms::vbOKOnly);
+    EXPECT_EQ(forms::MsgBoxLog()[0].title, kCriticalTitle);
+}
+
+TEST_F(SettingsFileTest, UnreadableFileShowsItsMessageAndEnds) {
+    folder.Write("WiseOwlet.Dbf", "");
+    EXPECT_THROW(LoadSettingsFile(), forms::EndSignal);
+    EXPECT_EQ(SettingsLoadStatus, slReadFailed);
+    ASSERT_EQ(forms::MsgBoxLog().size(), 1u);
+    EXPECT_EQ(forms::MsgBoxLog()[0].prompt, kReadFailedMessage);
+    EXPECT_EQ(forms::MsgBoxLog()[0].buttons, forms::vbCritical + forms::vbOKOnly);
+    EXPECT_EQ(forms::MsgBoxLog()[0].title, kCriticalTitle);
+}
+
+TEST_F(SettingsFileTest, FileDecodingToNothingEndsWithoutAMessage) {
+    std::vector<int16_t> A = Encoded(TextOf(Defaults()));
+    A[23] = static_cast<int16_t>(A[23] == 0 ? 1 : 0);
+    WriteBytesToFile(A, PathSettingsFile);
+    EXPECT_THROW(LoadSettingsFile(), forms::EndSignal);
+    EXPECT_EQ(SettingsLoadStatus, slEmpty);
+
+    WriteSettingsFile(std::string(40, ' '), PathSettingsFile); // only blanks
+    EXPECT_THROW(LoadSettingsFile(), forms::EndSignal);
+    EXPECT_EQ(SettingsLoadStatus, slEmpty);
+    EXPECT_TRUE(forms::MsgBoxLog().empty());
+}
+
+TEST_F(SettingsFileTest, DamagedHeaderOrSettingsReachTheCallerAsErrors) {
+    std::vector<int16_t> A = Encoded(TextOf(Defaults()));
+    A[21] = static_cast<int16_t>(static_cast<int32_t>(A.size()) + 9311);
+    Reseal(A);
+    WriteBytesToFile(A, PathSettingsFile);
+    EXPECT_EQ(ErrorNumberOf([] { LoadSettingsFile(); }), forms::errSubscript);
+
+    // A file too short for its header.
+    folder.Write("WiseOwlet.Dbf", std::string(30, 'x'));
+    EXPECT_EQ(ErrorNumberOf([] { LoadSettingsFile(); }), forms::errSubscript);
+
+    // A well-scrambled file whose text lacks a numeric key.
+    std::string text = TextOf(Defaults());
+    text.erase(text.find("AnimSpeed=40\r\n"), 14);
+    WriteSettingsFile(text, PathSettingsFile);
+    EXPECT_EQ(ErrorNumberOf([] { LoadSettingsFile(); }), forms::errTypeMismatch);
+    EXPECT_TRUE(forms::MsgBoxLog().empty());
+}
+
+TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFilesWhole) {
+    ProcessAllSections(umDefaults, Settings, Settings);
+    SaveSettingsFile(vbTrue);
+    const std::string oldFile = folder.Read("WiseOwlet.Dbf");
+    const std::string oldReminder = folder.Read("PassWord.Txt");
+    Settings.PWord = "changed";
+
+    // The new file is written beside the old one first; a folder in the way of that name makes
+    // the write fail.
+    const std::string blocker = folder.File("WiseOwlet.Dbf.tmp" + std::to_string(::getpid()));
+    std::filesystem::create_directories(blocker + "/inside");
+    EXPECT_EQ(ErrorNumberOf([] { SaveSettingsFile(vbTrue); }), forms::errPathFileAccess);
+    EXPECT_EQ(folder.Read("WiseOwlet.Dbf"), oldFile);
+    EXPECT_EQ(folder.Read("PassWord.Txt"), oldReminder);
+    std::filesystem::remove_all(blocker);
+
+    // A settings text too long for the file is refused before anything is written.
+    Settings.PWord = std::string(22000, 'p');
+    EXPECT_EQ(ErrorNumberOf([] { SaveSettingsFile(vbTrue); }), forms::errInvalidCall);
+    EXPECT_EQ(folder.Read("WiseOwlet.Dbf"), oldFile);
+    EXPECT_EQ(folder.Read("PassWord.Txt"), oldReminder);
+
+    // A program folder that is gone.
+    Settings.PWord = "changed";
+    PathSettingsFile = folder.Path() + "\\gone\\WiseOwlet.Dbf";
+    EXPECT_NE(ErrorNumberOf([] { SaveSettingsFile(vbTrue); }), 0);
+    EXPECT_FALSE(folder.Exists("gone"));
+}
+
+TEST_F(SettingsFileTest, BuildWritesALoadableDefaultFile) {
+    // The program folder of the build holds the settings file a fresh install starts with.
+    const std::string built = std::string(WO_APP_DIR) + "/WiseOwlet.Dbf";
+    ASSERT_TRUE(std::filesystem::exists(built));
+    std::filesystem::copy_file(built, folder.File("WiseOwlet.Dbf"));
+    EXPECT_EQ(LoadSettingsFile(), vbTrue);
+    EXPECT_EQ(SettingsLoadStatus, slLoaded);
+    EXPECT_EQ(Settings.WordsAlpha(0), "Apple");
+}
