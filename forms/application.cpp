@@ -561,6 +561,10 @@ bool Application::InputPending() {
     return backend::IsOpen() && backend::HasPendingInput();
 }
 
+int64_t Application::NextTimerDeadline() {
+    return NextDeadline();
+}
+
 int64_t Application::WakeCount() {
     return a.wakes;
 }
@@ -584,13 +588,13 @@ void Application::QueueActivate(Form* f) {
     a.activations.push_back(f);
 }
 
-void Application::FormHidden(Form* f) {
+void Application::FormHidden(Form* f, bool minimised) {
     IRect r = f->ScreenRect();
     Screen::Invalidate(r);
     // Forms below see the area again.
     QueueUncovered(r, f);
     if (a.capture.form == f) a.capture = {};
-    if (a.active == f) {
+    if (a.active == f && !minimised) {
         // The next visible, enabled form in the window order becomes active.
         a.active = nullptr;
         for (auto it = a.forms.rbegin(); it != a.forms.rend(); ++it) {

@@ -63,6 +63,8 @@ class Application {
     // Forms that are visible, on screen (not minimised), bottom first.
     static std::vector<Form*> ShownForms();
 
+    // The earliest deadline of an enabled timer (clock milliseconds), -1 when none is armed.
+    static int64_t NextTimerDeadline();
     // Whether any input event is waiting (timers wait for it).
     static bool InputPending();
     // Counters for tests and measurements: loop wake-ups (returns from waiting) since start-up.
@@ -72,7 +74,8 @@ class Application {
     static void RegisterForm(Form* f);
     static void UnregisterForm(Form* f);
     static void QueueActivate(Form* f);
-    static void FormHidden(Form* f);
+    // A form stopped showing; unless it was only minimised, the next form becomes active.
+    static void FormHidden(Form* f, bool minimised = false);
     static void FormMoved(Form* f, const IRect& before);
     static void Retire(Form* f); // destroy once no handler runs
     static void RaiseZOrder(Form* f, int position);

@@ -53,19 +53,17 @@ void Form::Load() {
 void Form::Unload() {
     if (!loaded_ || unloading_) return;
     unloading_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{unloading_};
-    {
+    int16_t cancel = 0;
+    try {
         Application::HandlerScope scope;
-        int16_t cancel = 0;
         Form_QueryUnload(cancel, vbFormCode);
-        if (cancel != 0) return;
-        Form_Unload(cancel);
-        if (cancel != 0) return;
+        if (cancel == 0) Form_Unload(cancel);
+    } catch (...) {
+        unloading_ = false;
+        throw;
     }
-    if (!loaded_) return;
+    unloading_ = false;
+    if (cancel != 0 || !loaded_) return;
     const bool wasShowing = Showing();
     const IRect r = ScreenRect();
     loaded_ = false;
@@ -79,6 +77,7 @@ void Form::Unload() {
         onUnloaded_ = nullptr;
         cb();
     }
+    // Last: a form of the runtime's may be destroyed here and then.
     if (runtimeOwned_) Application::Retire(this);
 }
 
@@ -176,7 +175,7 @@ void Form::SetWindowState(int state) {
         Screen::Invalidate(before);
         Invalidate();
         if (state == vbMinimized) {
-            Application::FormHidden(this);
+            Application::FormHidden(this, true);
             if (Application::ShownForms().empty()) Application::WindowIconify(true);
         } else if (old == vbMinimized) {
             Application::WindowIconify(false);
