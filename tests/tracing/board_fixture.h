@@ -5,13 +5,12 @@
 
 #include <memory>
 
-#include "forms/application.h"
-#include "forms/clock.h"
 #include "forms/default_instance.h"
 #include "forms/form.h"
 #include "forms/picture_box.h"
 #include "forms/timer.h"
 #include "shell/user_set.h"
+#include "tests/support/headless.h"
 #include "tracing/alpha_data.h"
 #include "tracing/animation.h"
 #include "tracing/progress.h"
@@ -34,14 +33,7 @@ constexpr int32_t kCircleHL = forms::RGB(0, 250, 250);
 class BoardTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        clock_ = std::make_shared<forms::VirtualClock>(1000);
-        forms::SetClock(clock_);
-        forms::ScreenOptions options;
-        options.width = 800;
-        options.height = 600;
-        options.windowed = true;
-        forms::Application::Start(options);
-        forms::Application::SetErrorPolicy(forms::ErrorPolicy::Propagate);
+        headless_ = std::make_unique<testsupport::Headless>();
         form_ = forms::NewForm<BoardForm>();
         form_->Move(0, 0, 700 * 15, 500 * 15);
         form_->Show();
@@ -85,8 +77,7 @@ class BoardTest : public ::testing::Test {
         TraceAnim.AnimTimer = nullptr;
         for (AlphaData* rec : {&AlphaCur, &AlphaCur2, &AlphaOpt})
             rec->Board = nullptr;
-        forms::Application::Shutdown();
-        forms::SetClock(nullptr);
+        headless_.reset();
     }
 
     forms::PictureBox& Board() { return form_->Board; }
@@ -127,6 +118,6 @@ class BoardTest : public ::testing::Test {
         return ticks;
     }
 
-    std::shared_ptr<forms::VirtualClock> clock_;
+    std::unique_ptr<testsupport::Headless> headless_;
     BoardForm* form_ = nullptr;
 };
