@@ -93,10 +93,11 @@ class Picture {
 using PicturePtr = std::shared_ptr<const Picture>;
 
 // JPEG, BMP and PNG (path through ResolvePath). A missing file raises 53, one that is not a
-// picture 481.
+// picture 481. An empty path gives no picture (nullptr), which clears a control's picture.
 PicturePtr LoadPicture(const std::string& path);
 PicturePtr MakePicture(Canvas pixels);
-// Writes PNG or JPEG by the extension (used by the media generator and screenshots).
+// Writes JPEG (.jpg, .jpeg), BMP (.bmp) or else PNG (used by the media generator and screenshots).
+// Error 75 when the file cannot be written.
 void SavePicture(const Canvas& c, const std::string& path);
 
 } // namespace forms

@@ -24,6 +24,15 @@ template <class T> class ControlArray {
             Wire(*items_.back(), i);
         }
     }
+    // Elements in different containers (a palette split over strips): containerOf(i) gives the
+    // container of element i.
+    ControlArray(const std::function<Container*(int index)>& containerOf, int lbound, int ubound)
+        : lbound_(lbound) {
+        for (int i = lbound; i <= ubound; ++i) {
+            items_.push_back(std::make_unique<T>(containerOf(i)));
+            Wire(*items_.back(), i);
+        }
+    }
     ControlArray(const ControlArray&) = delete;
     ControlArray& operator=(const ControlArray&) = delete;
 

@@ -52,31 +52,30 @@ std::string ResolvePath(const std::string& programPath) {
     std::string p = programPath.substr(0, programPath.find('\0'));
     for (char& c : p)
         if (c == '\\') c = '/';
-    bool absolute = !p.empty() && p[0] == '/';
-    bool stillFound = true;
+    const bool absolute = !p.empty() && p[0] == '/';
+    std::string out = absolute ? std::string("/") : std::string();
+    bool stillFound = true; // once a component is missing, the rest is kept as given
     size_t i = 0;
-    std::string out = absolute ? "/" : "";
     while (i <= p.size()) {
         size_t j = p.find('/', i);
         if (j == std::string::npos) j = p.size();
-        std::string part = p.substr(i, j - i);
+        const std::string part = p.substr(i, j - i);
         i = j + 1;
         if (part.empty() || part == ".") continue;
         std::string name = part;
         if (part != ".." && stillFound) {
-            std::string found;
-            std::string base = out.empty() ? "" : out;
+            std::string base = out;
             if (base.size() > 1 && base.back() == '/') base.pop_back();
+            std::string found;
             if (FindInFolder(base, part, found))
                 name = found;
             else
                 stillFound = false;
         }
-        if (!out.empty() && out.back() != '/') out += '/';
-        out += name;
+        if (!out.empty() && out.back() != '/') out.push_back('/');
+        out.append(name);
     }
-    if (out.empty()) out = ".";
-    return out;
+    return out.empty() ? std::string(".") : out;
 }
 
 std::string ProgramFolder() {

@@ -1,28 +1,12 @@
-// Starts the runtime and shows an empty screen until the program's main window exists.
+// The program: the runtime starts with the main window as its start-up form. --windowed and
+// --screen WxH choose the window and the size of the virtual screen.
 #include "forms/application.h"
-#include "forms/default_instance.h"
-#include "forms/form.h"
-#include "forms/input.h"
-
-namespace {
-class EmptyScreen : public forms::Form {
-  public:
-    void Form_Load() override {
-        SetBorderStyle(forms::vbBSNone);
-        SetBackColor(0);
-        SetWindowState(forms::vbMaximized);
-    }
-    void Form_KeyDown(int16_t& keyCode, int16_t) override {
-        if (keyCode == forms::vbKeyEscape) Unload();
-    }
-};
-forms::DefaultInstance<EmptyScreen> Empty;
-} // namespace
+#include "shell/frm_main.h"
 
 int main(int argc, char** argv) {
     forms::Application::SetTitle("Wise Owlet");
     forms::Application::Start(forms::ParseScreenArgs(argc, argv));
-    const int status = forms::Application::Run(Empty);
+    const int status = forms::Application::Run(FrmMain);
     forms::Application::Shutdown();
     return status;
 }

@@ -1,51 +1,89 @@
-// Stand-ins for procedures that other parts of the program build.
-#include "forms/errors.h"
-#include "shell/debug_log.h"
+// Procedures and state of shell features that are not built yet. Each stands in, doing nothing
+// or the least the callers rely on, until its feature replaces it.
+#include "shell/background_form.h"
+#include "shell/frm_main.h"
+#include "shell/menu_buttons.h"
+#include "shell/music_menu.h"
+#include "shell/password_dialog.h"
 #include "shell/settings_apply.h"
+#include "shell/sounds.h"
 #include "shell/startup.h"
-#include "shell/user_set.h"
 
-#include <exception>
+// --- Sounds and voices. Placeholders until sounds and voices are built.
+forms::Timer* MMTimer = nullptr;
+float MMTimerMode = 0;
+float SpellPos = 0;
 
-// Placeholder until start-up and its paths are built.
-std::string AppPath;
-std::string PathSettingsFile;
-std::string PathDebugFile;
-
-// Placeholder until start-up and the program's end are built.
-void EndProgram() {
-    try {
-        DumpDebugAll();
-    } catch (const std::exception&) {
-        // The program ends all the same.
+// Placeholder until sounds and voices are built: keeps the reading timer and opens the three
+// colour-picker sounds, so that the end of the program closes what start-up opened.
+void InitColorPickerSounds() {
+    MMTimer = &FrmMain->ATTmr_MM;
+    const char* const files[3] = {"\\ColPickMove.wav", "\\ColPickClick.wav",
+                                  "\\ColPickClickMe.Wav"};
+    for (int i = 0; i < 3; ++i) {
+        FrmMain->AT_MM_Alphabet(i + 2).SetFileName(PathSoundsApp + files[i]);
+        FrmMain->AT_MM_Alphabet(i + 2).SetCommand("Open");
     }
-    forms::EndProcess(0);
 }
-// Placeholder until start-up and the program's end are built.
-void TerminateApp() {
-    EndProgram();
-}
+// Placeholder until sounds and voices are built.
+void PlayHoverSound(int16_t, int16_t) {}
+// Placeholder until sounds and voices are built.
+void PlayMainMenuSound(int16_t) {}
+// Placeholder until sounds and voices are built.
+void PlaySubMenuSound(int16_t) {}
+// Placeholder until sounds and voices are built.
+void PlayPuzzleMenuSound(double) {}
+// Placeholder until sounds and voices are built.
+void PlayUISound(int16_t) {}
+// Placeholder until sounds and voices are built.
+void SpeakBasic(const std::string&) {}
+// Placeholder until sounds and voices are built.
+void SpeakWord() {}
+// Placeholder until sounds and voices are built.
+void SpeakSentence() {}
+// Placeholder until sounds and voices are built.
+void PlayEncouragement(int16_t) {}
+// Placeholder until sounds and voices are built.
+void StopSpeaking(int16_t) {}
+// Placeholder until sounds and voices are built.
+void StopSpeakingNow() {}
+// Placeholder until sounds and voices are built.
+void StartMMTimer(float, int16_t) {}
+// Placeholder until sounds and voices are built.
+void MMTimerTick() {}
+// Placeholder until sounds and voices are built.
+void ClearAlphaHover() {}
+// Placeholder until sounds and voices are built.
+void ShowBoardPicture(int16_t) {}
 
-// Placeholder until the stroke animation is built (TraceAnim.AnimInterval := interval).
-void ApplyAnimInterval(int16_t) {}
-// Placeholder until the main window and the word label are built (TrcLbl_Word(0) and (1) text
-// colours, then both captions := the current word).
-void ApplyWordColors(int32_t, int32_t) {}
-// Placeholder until the tracing screen is built (ResetTraceColors).
-void ApplyLabelColors() {}
-// Placeholder until the main window is built (Picture_DrawBoard and Picture_ShowBoard back
-// colour).
-void ApplyBoardColors(int32_t) {}
-// Placeholder until the music menu is built (FrmMenuMusic.InitMusicPlayState).
-void ApplyMusicPlayState(int16_t, int16_t, forms::Flag) {}
-// Placeholder until the main-window menu buttons are built.
+// --- Main-window menu buttons. Placeholders until the menu buttons are built.
 void ApplyMenuButtons() {}
-// Placeholder until the main-window menu buttons are built.
 void ApplySubMenuButtons() {}
-// Placeholder until the background form is built.
-void ApplyBGFormOption(const UserSet&) {}
-// Placeholder until the background form is built (FrmBackGround.InitBGColor, InitBGColorAlpha,
-// InitBGColorAlphaShdw).
-void ApplyBGFormColors(int32_t, int32_t, int32_t) {}
-// Placeholder until the background form is built.
+void ArrangeSubMenuButtons(forms::Flag) {}
+void MenuMouseDown(int16_t) {}
+void MenuMouseMove(int16_t) {}
+void MenuMouseUp(int16_t, int16_t) {}
+void SubMenuMouseDown(int16_t, int16_t, int16_t, float, float) {}
+void SubMenuMouseMove(int16_t) {}
+void SubMenuMouseUp(int16_t, int16_t, int16_t, float, float) {}
+void MenuUnhighlight() {}
+void SubMenuUnhighlight() {}
+
+// --- Background form. Placeholders until the background form is built.
 forms::Flag BGFormShown = forms::vbFalse;
+void CalcBGLetterSizes() {}
+void ApplyBGFormOption(const UserSet&) {}
+// (FrmBackGround.InitBGColor, InitBGColorAlpha, InitBGColorAlphaShdw)
+void ApplyBGFormColors(int32_t, int32_t, int32_t) {}
+
+// --- Password dialog. Placeholder until the password dialog is built.
+int16_t PasswordAtStart = 0;
+
+// --- Music menu. Placeholders until the music menu is built.
+// (FrmMenuMusic.InitMusicPlayState)
+void ApplyMusicPlayState(int16_t, int16_t, forms::Flag) {}
+void MusicPlayerHalt() {}
+std::string MusicPlayerFileName() {
+    return "";
+}
+void MusicPlayerPlay() {}

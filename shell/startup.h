@@ -1,14 +1,39 @@
 #pragma once
-// Start-up and the one way the program ends, with the folder and file paths set at start-up.
+// Start-up and end: the program's folders and file paths, the fonts it installs, the start-up
+// sequence run from the main window's load event, and EndProgram, the one way the program ends.
+#include "forms/errors.h"
+#include "forms/lang.h"
+
 #include <string>
 
-// Set once by start-up, read afterwards. AppPath is the program folder as the platform gives it;
-// the others are built from it by plain concatenation.
-extern std::string AppPath;
-extern std::string PathSettingsFile; // AppPath & "\WiseOwlet.Dbf"
-extern std::string PathDebugFile;    // AppPath & "\zWO.WO"
+// Folder and file paths, set once by InitPaths. Sub-paths are AppPath & a backslash name.
+extern std::string AppPath; // the program's folder, as the platform reports it
+extern std::string PathSounds;
+extern std::string PathSoundsAlphabets;
+extern std::string PathSoundsNumbers;
+extern std::string PathSoundsApp;
+extern std::string PathImages;
+extern std::string PathImagesApp;
+extern std::string PathSettingsFile;
+extern std::string WinDir; // the Windows folder, "" when the system reports none
+extern std::string PathDebugFile;
 
-// Ends the program: the debug dumps, the devices, every form; never returns.
+// The three font faces: 0 character labels, word and coins; 1 the background letters; 2 the
+// symbol face. "Arial" stands in for a face that cannot be installed, and FontSubstituted says so.
+extern forms::Array<std::string, 0, 2> FontName;
+extern forms::Array<forms::Flag, 0, 2> FontSubstituted;
+
+void AppStartup();
+void InitPaths();
+std::string GetWinDir();
+std::string TrimAtNull(const std::string& s);
+void InstallFonts();
+void InstallFontFiles();
+forms::Flag IsFontInstalled(const std::string& face);
+void FitColorPickers();
+void InitAnimTimerRef();
+void ShowStartPassword();
 [[noreturn]] void EndProgram();
-// Ends the program for a settings file that decodes to nothing.
+// True once EndProgram has begun (its own unloading of the forms must not end it again).
+bool ProgramEnding();
 [[noreturn]] void TerminateApp();

@@ -218,6 +218,21 @@ TEST_F(SettingsTextTest, EveryFieldSurvivesWriteAndRead) {
     EXPECT_EQ(read, written);
 }
 
+TEST_F(SettingsTextTest, CopyingTakesEveryFieldButTheCaptionsFlagAndTheWords) {
+    UserSet src = Unusual();
+    src.ColorTextDisabled = 13;
+    src.ColorText4 = 14;
+    src.WordsAlpha(0) = "Ant";
+    UserSet dst;
+    ProcessAllSections(umCopy, dst, src);
+
+    UserSet expected = src;
+    expected.AlphabetEnd = "X"; // the letters are settled on the way
+    expected.ButtonCaptionsOn = vbFalse;
+    expected.WordsAlpha(0) = "";
+    EXPECT_EQ(dst, expected);
+}
+
 TEST_F(SettingsTextTest, WordListsAreFilledIntoTheLiveSettingsOnly) {
     UserSet other;
     SectionWords(umRead, other, other);
