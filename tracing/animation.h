@@ -5,11 +5,8 @@
 #include <cstdint>
 
 #include "forms/lang.h"
+#include "forms/timer.h"
 #include "tracing/alpha_data.h"
-
-namespace forms {
-class Timer;
-}
 
 // What the next tick does.
 enum AnimKindCode : int16_t {
@@ -63,7 +60,11 @@ void AnimateSegmentStep(AlphaData& rec);
 void AnimationNextStep(AlphaData& rec, TraceData& desc);
 
 // Whether an animation (or a wait) runs, and stopping it; both safe before the timer is taken.
-bool AnimTimerRunning();
-void StopAnimTimer();
+inline bool AnimTimerRunning() {
+    return TraceAnim.AnimTimer != nullptr && TraceAnim.AnimTimer->Enabled();
+}
+inline void StopAnimTimer() {
+    if (TraceAnim.AnimTimer != nullptr) TraceAnim.AnimTimer->SetEnabled(false);
+}
 // Forgets the step memory, as a start does; for starters that set the fields themselves.
 void ClearAnimStepMemory();

@@ -2,5 +2,18 @@
 // The character label strip: hovering speaks a character, a click makes it current.
 #include <cstdint>
 
+#include "forms/lang.h"
+
 void AlphaLabelMouseMove(int16_t index, int16_t button, int16_t shift, float x, float y);
 void AlphaLabelMouseUp(int16_t index, int16_t button, int16_t shift, float x, float y);
+
+// The label whose character was spoken last by hovering; -9997 none.
+extern int16_t LabelIndexHot;
+// The word of the current character in both word labels, and their place for its length.
+void ShowWord();
+void PlaceWordLabel();
+// Captions, colours and range, layout and visibility of the strip.
+void FillAlphaLabels();
+void ColorAlphaLabels();
+void ArrangeAlphaLabels();
+void ShowAlphaLabels(forms::Flag show);

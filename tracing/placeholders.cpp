@@ -1,13 +1,14 @@
-// Tracing features that the main window and start-up call before they are built.
+// Tracing features that the main window, start-up, the tracing engine, the animation and the
+// tracing screen call before they are built.
 #include "shell/frm_main.h"
 #include "shell/placeholder_log.h"
-#include "tracing/animation.h"
+#include "shell/user_set.h"
 #include "tracing/board_router.h"
 #include "tracing/color_picker.h"
 #include "tracing/label_strip.h"
+#include "tracing/progress.h"
 #include "tracing/trace_clicks.h"
 #include "tracing/trace_engine.h"
-#include "tracing/trace_screen.h"
 
 // --- Board event router. Placeholder until the board event router is built: takes nothing.
 // Tests set RouterTakes to have it consume events.
@@ -55,23 +56,35 @@ void InitColorPicker() {
         swatch(i).Move(0, i == 28 ? 0 : 37 * (i - 28), 35, 35);
 }
 
-// --- Tracing engine and tracing screen. Placeholders until the tracing engine is built.
-void StartTrace(int16_t) {
-    PlaceholderCalls().push_back("StartTrace");
+// --- Progress marks. Placeholder until progress marks and level completion are built: the
+// tables, and the two readers and the level reset in their plain form.
+AlphaDoneTable AlphaDone{};
+forms::Array<forms::Array<forms::Flag, 0, 2>, 0, 3> LevelDone{};
+forms::Array<forms::Flag, 0, 29> AlphaEnabled{};
+
+forms::Flag IsAlphaDone(forms::Flag useIndex, int16_t index) {
+    return AlphaDone(Settings.AlphabetType)(Settings.UserLevel)(useIndex ? index : CurAlphaIdx);
 }
-void HideTraceScreen() {
-    PlaceholderCalls().push_back("HideTraceScreen");
+
+forms::Flag IsCurrentAlphaDone() {
+    return AlphaDone(Settings.AlphabetType)(Settings.UserLevel)(CurAlphaIdx);
 }
-void ResetTraceColors() {}
-void ResetAlpha() {
-    PlaceholderCalls().push_back("ResetAlpha");
+
+void SetLevelDone(int16_t type, int16_t level) {
+    for (int i = 0; i <= 29; ++i)
+        AlphaDone(type)(level)(i) = forms::vbFalse;
+    LevelDone(type)(level) = forms::vbFalse;
 }
-void RedrawAlpha() {
-    PlaceholderCalls().push_back("RedrawAlpha");
-}
-void ShowAlpha(forms::Flag) {
-    PlaceholderCalls().push_back("ShowAlpha");
-}
-void AnimationTimerTick() {
-    PlaceholderCalls().push_back("AnimationTimerTick");
-}
+
+// Placeholder until progress marks and level completion are built: no mark, no completion
+// dialog, no auto-play wait.
+void AfterAlphaTraced(forms::Flag, int16_t, int16_t, forms::Flag) {}
+
+// --- Character label strip. Placeholders until the label strip and word label are built.
+int16_t LabelIndexHot = -9997;
+void ShowWord() {}
+void PlaceWordLabel() {}
+void FillAlphaLabels() {}
+void ColorAlphaLabels() {}
+void ArrangeAlphaLabels() {}
+void ShowAlphaLabels(forms::Flag) {}

@@ -22,6 +22,7 @@
 #include "tests/support/temp_program_folder.h"
 #include "tracing/animation.h"
 #include "tracing/board_router.h"
+#include "tracing/trace_screen.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,9 @@ class ShellTest : public ::testing::Test {
         PuzShuffling = forms::vbFalse;
         RouterTakes = forms::vbFalse;
         PlaceholderCalls().clear();
+        // The tracing screen lays its boards out once a run; each test is a run.
+        BoardsArranged = forms::vbFalse;
+        NumbersLabelReady = forms::vbFalse;
     }
     void TearDown() override {
         unsetenv("WO_WINDOWS_DIR");
