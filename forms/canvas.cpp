@@ -357,6 +357,13 @@ bool Canvas::ClipCopy(const Canvas& src, IRect& s, int& dx, int& dy) const {
 void Canvas::Blit(const Canvas& src, const IRect& srcRect, int dx, int dy) {
     IRect s = srcRect;
     if (!ClipCopy(src, s, dx, dy)) return;
+    if (&src == this && dy > s.y) {
+        // Moving down within one canvas: copy from the bottom so no row is overwritten first.
+        for (int y = s.h - 1; y >= 0; --y)
+            std::memmove(&px_[static_cast<size_t>(dy + y) * w_ + dx],
+                         &px_[static_cast<size_t>(s.y + y) * w_ + s.x], s.w * sizeof(uint32_t));
+        return;
+    }
     for (int y = 0; y < s.h; ++y)
         std::memmove(&px_[static_cast<size_t>(dy + y) * w_ + dx],
                      &src.px_[static_cast<size_t>(s.y + y) * src.w_ + s.x], s.w * sizeof(uint32_t));

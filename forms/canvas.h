@@ -44,11 +44,14 @@ class Canvas {
     void FillRect(const IRect& r, int32_t color);
     void FrameRect(const IRect& r, int width, int32_t color);
     // Lines of width > 1 have round ends and joins: a zero-length line is a round dot of the
-    // width. Width 0 or 1 draws a one-pixel line.
+    // width. Width 0 or 1 draws a one-pixel line between the pixels nearest the end points.
+    // A pen of odd width is centred on the pixel at a whole coordinate, one of even width on that
+    // pixel's top-left corner, so a pen of width w is w pixels across and mirror-symmetric.
     void Line(double x1, double y1, double x2, double y2, int width, int32_t color);
     void Dot(double x, double y, int width, int32_t color);
     // Outline of a circle of radius r drawn with a pen of the width; radius 0 is a dot.
     void Circle(double cx, double cy, double r, int width, int32_t color);
+    // Centred on the pixel (cx, cy), reaching the outer edge of a one-pixel outline of radius r.
     void FillCircle(double cx, double cy, double r, int32_t color);
     void FillRoundRect(const IRect& r, int radius, int32_t color);
     // Vertical gradient from top colour to bottom colour.
@@ -60,6 +63,8 @@ class Canvas {
     void Blit(const Canvas& src, const IRect& srcRect, int dx, int dy);
     void BlitMasked(const Canvas& src, const IRect& srcRect, int dx, int dy, int32_t maskColor);
     void BlitBlend(const Canvas& src, const IRect& srcRect, int dx, int dy);
+    // Scaling costs a few nanoseconds a pixel: keep the result where a picture is shown
+    // stretched again and again.
     void BlitScaled(const Canvas& src, const IRect& dst, bool blend = false);
     // Blends a coverage mask (0-255 per pixel, w x h) in the colour: how text is drawn.
     void BlendMask(const uint8_t* mask, int w, int h, int pitch, int dx, int dy, int32_t color);
@@ -88,10 +93,11 @@ class Picture {
 using PicturePtr = std::shared_ptr<const Picture>;
 
 // JPEG, BMP and PNG (path through ResolvePath). A missing file raises 53, one that is not a
-// picture 481.
+// picture 481. An empty path gives no picture (nullptr), which clears a control's picture.
 PicturePtr LoadPicture(const std::string& path);
 PicturePtr MakePicture(Canvas pixels);
-// Writes PNG or JPEG by the extension (used by the media generator and screenshots).
+// Writes JPEG (.jpg, .jpeg), BMP (.bmp) or else PNG (used by the media generator and screenshots).
+// Error 75 when the file cannot be written.
 void SavePicture(const Canvas& c, const std::string& path);
 
 } // namespace forms

@@ -26,6 +26,7 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 } // namespace
 
 PicturePtr LoadPicture(const std::string& path) {
+    if (path.substr(0, path.find('\0')).empty()) return nullptr; // no file: no picture
     std::string real = ResolvePath(path);
     if (!FileExists(real)) Raise(errFileNotFound);
     EnsureImageCodecs();
@@ -62,6 +63,8 @@ void SavePicture(const Canvas& c, const std::string& path) {
     int rc;
     if (EndsWith(real, ".jpg") || EndsWith(real, ".jpeg"))
         rc = IMG_SaveJPG(s, real.c_str(), 90);
+    else if (EndsWith(real, ".bmp"))
+        rc = SDL_SaveBMP(s, real.c_str());
     else
         rc = IMG_SavePNG(s, real.c_str());
     SDL_FreeSurface(s);

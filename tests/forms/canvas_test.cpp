@@ -119,6 +119,17 @@ TEST(CanvasTest, DotsAreRoundAndCentredOnThePoint) {
     }
 }
 
+TEST(CanvasTest, ZeroLengthLineOfTheDotSizeIsARoundDot) {
+    Canvas c(16, 16, kWhite);
+    c.Line(8, 8, 8, 8, 12, kInk);
+    EXPECT_EQ(Ascii(c),
+              (std::vector<std::string>{
+                  "................", "................", "......####......", "....########....",
+                  "...##########...", "...##########...", "..############..", "..############..",
+                  "..############..", "..############..", "...##########...", "...##########...",
+                  "....########....", "......####......", "................", "................"}));
+}
+
 TEST(CanvasTest, ZeroLengthThickLineIsASymmetricDiscOfThePenWidth) {
     Canvas c(40, 40, kWhite);
     c.Line(20, 20, 20, 20, 12, kInk);
@@ -241,22 +252,36 @@ TEST(CanvasTest, CircleOutlinesAreRingsOfThePenWidth) {
     }
 }
 
-TEST(CanvasTest, OnePixelCircleIsClosed) {
-    Canvas c(30, 30, kWhite);
-    c.Circle(15, 15, 9, 1, kInk);
-    // Walking around the ring, each pixel of it has a neighbour (8-connected) of it.
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 30; ++x) {
-            if (c.GetPixel(x, y) != kInk) continue;
-            int n = 0;
-            for (int v = -1; v <= 1; ++v)
-                for (int u = -1; u <= 1; ++u)
-                    n += (u || v) && c.GetPixel(x + u, y + v) == kInk;
-            EXPECT_GE(n, 2) << x << "," << y;
+// A one-pixel outline shuts its inside off: the outside, flooded through edge-neighbours, never
+// reaches the centre.
+TEST(CanvasTest, OnePixelCirclesAreClosed) {
+    for (double r : {3.0, 9.0, 40.0, 100.5}) {
+        const int size = static_cast<int>(2 * r) + 10, mid = size / 2;
+        Canvas c(size, size, kWhite);
+        c.Circle(mid, mid, r, 1, kInk);
+        std::vector<char> seen(static_cast<size_t>(size) * size, 0);
+        std::vector<std::pair<int, int>> todo{{0, 0}};
+        seen[0] = 1;
+        while (!todo.empty()) {
+            auto [x, y] = todo.back();
+            todo.pop_back();
+            const int nx[4] = {x + 1, x - 1, x, x}, ny[4] = {y, y, y + 1, y - 1};
+            for (int k = 0; k < 4; ++k) {
+                int u = nx[k], v = ny[k];
+                if (u < 0 || v < 0 || u >= size || v >= size) continue;
+                char& s = seen[static_cast<size_t>(v) * size + u];
+                if (s || c.GetPixel(u, v) == kInk) continue;
+                s = 1;
+                todo.push_back({u, v});
+            }
         }
-    for (int p : {6, 24}) {
-        EXPECT_EQ(c.GetPixel(p, 15), kInk);
-        EXPECT_EQ(c.GetPixel(15, p), kInk);
+        EXPECT_FALSE(seen[static_cast<size_t>(mid) * size + mid]) << "radius " << r;
+        EXPECT_EQ(c.GetPixel(mid, mid), kWhite);
+        const int rr = static_cast<int>(std::lround(r));
+        for (int p : {mid - rr, mid + rr}) {
+            EXPECT_EQ(c.GetPixel(p, mid), kInk) << "radius " << r;
+            EXPECT_EQ(c.GetPixel(mid, p), kInk) << "radius " << r;
+        }
     }
 }
 
@@ -374,6 +399,16 @@ TEST(CanvasTest, BlitsCopyMaskAndBlend) {
     EXPECT_EQ(part.GetPixel(1, 0), 0x0000FF);
     EXPECT_EQ(part.GetPixel(2, 0), 0x00FF00);
 
+    // Within one canvas, moving a block down or up keeps it whole.
+    for (int shift : {2, -2}) {
+        Canvas self(1, 6, 0);
+        for (int y = 0; y < 6; ++y)
+            self.SetPixel(0, y, y);
+        self.Blit(self, IRect{0, shift > 0 ? 0 : 2, 1, 4}, 0, shift > 0 ? 2 : 0);
+        for (int y = 0; y < 4; ++y)
+            EXPECT_EQ(self.GetPixel(0, (shift > 0 ? 2 : 0) + y), (shift > 0 ? 0 : 2) + y) << shift;
+    }
+
     // Blending with the source's alpha: opaque copies, transparent skips, half mixes.
     Canvas alpha(3, 1, 0);
     alpha.Pixels()[0] = 0xFFFFFFFFu;
@@ -458,6 +493,7 @@ class PictureTest : public ::testing::Test {
 };
 
 TEST_F(PictureTest, MissingFileRaises53AndNonPictureRaises481) {
+    EXPECT_EQ(forms::LoadPicture(""), nullptr); // the empty name: no picture, no error
     try {
         forms::LoadPicture(dir_ + "/none.png");
         FAIL() << "no error";

@@ -110,7 +110,7 @@ class ImageFolderTest : public ::testing::Test {
 
 TEST_F(ImageFolderTest, LoadsNumberedPicturesUpToTheFirstGap) {
     forms::SavePicture(Canvas(35, 35, kRed), dir_ + "/1.png");
-    forms::SavePicture(Canvas(35, 35, kGreen), dir_ + "/2.PNG");
+    forms::SavePicture(Canvas(35, 35, kGreen), dir_ + "/2.Bmp");
     forms::SavePicture(Canvas(35, 35, kBlue), dir_ + "/3.JPG");
     forms::SavePicture(Canvas(35, 35, kWhite), dir_ + "/5.png"); // after the gap: not loaded
     ImageList list;
