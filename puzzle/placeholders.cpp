@@ -1,14 +1,36 @@
 // The coin puzzle as the shell calls it. Placeholders until the coin puzzle is built.
 #include "puzzle/puzzle.h"
+#include "shell/placeholder_log.h"
+
+#include <string>
 
 forms::Flag PuzShuffling = forms::vbFalse;
 
-void StartPuzzle() {}
-void HidePuzzle() {}
-void CoinMouseMove(int16_t, int16_t, int16_t, float, float) {}
-void CoinMouseUp(int16_t, int16_t, int16_t, float, float, forms::Flag) {}
-void PuzMenuMouseDown(int16_t) {}
-void PuzMenuHover(int16_t) {}
-void PuzMenuMouseUp(int16_t) {}
-void PuzMenuUnhover() {}
-void PuzzleClockTick() {}
+void StartPuzzle() {
+    PlaceholderCalls().push_back("StartPuzzle");
+}
+void HidePuzzle() {
+    PlaceholderCalls().push_back("HidePuzzle");
+}
+void CoinMouseMove(int16_t index, int16_t, int16_t, float, float) {
+    PlaceholderCalls().push_back("CoinMouseMove " + std::to_string(index));
+}
+void CoinMouseUp(int16_t index, int16_t, int16_t, float, float, forms::Flag counted) {
+    PlaceholderCalls().push_back("CoinMouseUp " + std::to_string(index) + " " +
+                                 forms::FlagText(counted));
+}
+void PuzMenuMouseDown(int16_t index) {
+    PlaceholderCalls().push_back("PuzMenuMouseDown " + std::to_string(index));
+}
+void PuzMenuHover(int16_t index) {
+    PlaceholderCalls().push_back("PuzMenuHover " + std::to_string(index));
+}
+void PuzMenuMouseUp(int16_t index) {
+    PlaceholderCalls().push_back("PuzMenuMouseUp " + std::to_string(index));
+}
+void PuzMenuUnhover() {
+    PlaceholderCalls().push_back("PuzMenuUnhover");
+}
+void PuzzleClockTick() {
+    PlaceholderCalls().push_back("PuzzleClockTick");
+}

@@ -5,9 +5,15 @@
 #include "shell/menu_buttons.h"
 #include "shell/music_menu.h"
 #include "shell/password_dialog.h"
+#include "shell/placeholder_log.h"
 #include "shell/settings_apply.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
+
+std::vector<std::string>& PlaceholderCalls() {
+    static std::vector<std::string> calls;
+    return calls;
+}
 
 // --- Sounds and voices. Placeholders until sounds and voices are built.
 forms::Timer* MMTimer = nullptr;
@@ -36,9 +42,13 @@ void PlayPuzzleMenuSound(double) {}
 // Placeholder until sounds and voices are built.
 void PlayUISound(int16_t) {}
 // Placeholder until sounds and voices are built.
-void SpeakBasic(const std::string&) {}
+void SpeakBasic(const std::string& text) {
+    PlaceholderCalls().push_back("SpeakBasic " + text);
+}
 // Placeholder until sounds and voices are built.
-void SpeakWord() {}
+void SpeakWord() {
+    PlaceholderCalls().push_back("SpeakWord");
+}
 // Placeholder until sounds and voices are built.
 void SpeakSentence() {}
 // Placeholder until sounds and voices are built.
@@ -46,13 +56,22 @@ void PlayEncouragement(int16_t) {}
 // Placeholder until sounds and voices are built.
 void StopSpeaking(int16_t) {}
 // Placeholder until sounds and voices are built.
-void StopSpeakingNow() {}
+void StopSpeakingNow() {
+    PlaceholderCalls().push_back("StopSpeakingNow");
+}
 // Placeholder until sounds and voices are built.
-void StartMMTimer(float, int16_t) {}
+void StartMMTimer(float mode, int16_t interval) {
+    PlaceholderCalls().push_back("StartMMTimer " + std::to_string(static_cast<int>(mode)) + " " +
+                                 std::to_string(interval));
+}
 // Placeholder until sounds and voices are built.
-void MMTimerTick() {}
+void MMTimerTick() {
+    PlaceholderCalls().push_back("MMTimerTick");
+}
 // Placeholder until sounds and voices are built.
-void ClearAlphaHover() {}
+void ClearAlphaHover() {
+    PlaceholderCalls().push_back("ClearAlphaHover");
+}
 // Placeholder until sounds and voices are built.
 void ShowBoardPicture(int16_t) {}
 
@@ -60,14 +79,31 @@ void ShowBoardPicture(int16_t) {}
 void ApplyMenuButtons() {}
 void ApplySubMenuButtons() {}
 void ArrangeSubMenuButtons(forms::Flag) {}
-void MenuMouseDown(int16_t) {}
-void MenuMouseMove(int16_t) {}
-void MenuMouseUp(int16_t, int16_t) {}
-void SubMenuMouseDown(int16_t, int16_t, int16_t, float, float) {}
-void SubMenuMouseMove(int16_t) {}
-void SubMenuMouseUp(int16_t, int16_t, int16_t, float, float) {}
-void MenuUnhighlight() {}
-void SubMenuUnhighlight() {}
+void MenuMouseDown(int16_t index) {
+    PlaceholderCalls().push_back("MenuMouseDown " + std::to_string(index));
+}
+void MenuMouseMove(int16_t index) {
+    PlaceholderCalls().push_back("MenuMouseMove " + std::to_string(index));
+}
+void MenuMouseUp(int16_t index, int16_t button) {
+    PlaceholderCalls().push_back("MenuMouseUp " + std::to_string(index) + " " +
+                                 std::to_string(button));
+}
+void SubMenuMouseDown(int16_t index, int16_t, int16_t, float, float) {
+    PlaceholderCalls().push_back("SubMenuMouseDown " + std::to_string(index));
+}
+void SubMenuMouseMove(int16_t index) {
+    PlaceholderCalls().push_back("SubMenuMouseMove " + std::to_string(index));
+}
+void SubMenuMouseUp(int16_t index, int16_t, int16_t, float, float) {
+    PlaceholderCalls().push_back("SubMenuMouseUp " + std::to_string(index));
+}
+void MenuUnhighlight() {
+    PlaceholderCalls().push_back("MenuUnhighlight");
+}
+void SubMenuUnhighlight() {
+    PlaceholderCalls().push_back("SubMenuUnhighlight");
+}
 
 // --- Background form. Placeholders until the background form is built.
 forms::Flag BGFormShown = forms::vbFalse;
@@ -82,8 +118,12 @@ int16_t PasswordAtStart = 0;
 // --- Music menu. Placeholders until the music menu is built.
 // (FrmMenuMusic.InitMusicPlayState)
 void ApplyMusicPlayState(int16_t, int16_t, forms::Flag) {}
-void MusicPlayerHalt() {}
+void MusicPlayerHalt() {
+    PlaceholderCalls().push_back("MusicPlayerHalt");
+}
 std::string MusicPlayerFileName() {
     return "";
 }
-void MusicPlayerPlay() {}
+void MusicPlayerPlay() {
+    PlaceholderCalls().push_back("MusicPlayerPlay");
+}

@@ -18,5 +18,8 @@ constexpr int16_t teShowBoardClick = 109;
 constexpr int16_t teCoinHover = 200;
 constexpr int16_t teCoinClick = 202;
 
+// Placeholder until the board event router is built: tests set it to have the router take events.
+extern forms::Flag RouterTakes;
+
 forms::Flag ProcessTraceEvent(int16_t code, int16_t index, int16_t button, int16_t shift, float x,
                               float y);

@@ -1,6 +1,7 @@
 // Tracing features that the main window, start-up, the tracing engine, the animation and the
 // tracing screen call before they are built.
 #include "shell/frm_main.h"
+#include "shell/placeholder_log.h"
 #include "shell/user_set.h"
 #include "tracing/board_router.h"
 #include "tracing/color_picker.h"
@@ -10,16 +11,26 @@
 #include "tracing/trace_engine.h"
 
 // --- Board event router. Placeholder until the board event router is built: takes nothing.
-forms::Flag ProcessTraceEvent(int16_t, int16_t, int16_t, int16_t, float, float) {
-    return forms::vbFalse;
+// Tests set RouterTakes to have it consume events.
+forms::Flag RouterTakes = forms::vbFalse;
+forms::Flag ProcessTraceEvent(int16_t code, int16_t index, int16_t, int16_t, float, float) {
+    PlaceholderCalls().push_back("ProcessTraceEvent " + std::to_string(code) + " " +
+                                 std::to_string(index));
+    return RouterTakes;
 }
 
 // --- Tracing clicks. Placeholder until the tracing clicks are built.
-void TraceClick(int16_t, int16_t, float, float) {}
+void TraceClick(int16_t, int16_t, float, float) {
+    PlaceholderCalls().push_back("TraceClick");
+}
 
 // --- Character label strip. Placeholders until the label strip is built.
-void AlphaLabelMouseMove(int16_t, int16_t, int16_t, float, float) {}
-void AlphaLabelMouseUp(int16_t, int16_t, int16_t, float, float) {}
+void AlphaLabelMouseMove(int16_t index, int16_t, int16_t, float, float) {
+    PlaceholderCalls().push_back("AlphaLabelMouseMove " + std::to_string(index));
+}
+void AlphaLabelMouseUp(int16_t index, int16_t, int16_t, float, float) {
+    PlaceholderCalls().push_back("AlphaLabelMouseUp " + std::to_string(index));
+}
 
 // --- Colour picker. Placeholders until the colour picker is built.
 forms::Flag ColorPending = forms::vbFalse;

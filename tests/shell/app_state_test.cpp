@@ -1,0 +1,132 @@
+// The pending-action dispatcher, the activity switch, minimise and restore.
+#include "tests/shell/shell_fixture.h"
+
+#include <algorithm>
+
+namespace {
+
+class AppStateTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        StartAndShow();
+        PlaceholderCalls().clear();
+    }
+    // A mark on the drawing board, to see whether the board was cleared.
+    void MarkBoard() {
+        FrmMain->Picture_DrawBoard.Move(0, 0, 50, 50);
+        FrmMain->Picture_DrawBoard.PSet(5, 5, forms::RGB(1, 2, 3));
+    }
+    bool BoardMarked() { return FrmMain->Picture_DrawBoard.Point(5, 5) == forms::RGB(1, 2, 3); }
+    static bool Called(const std::string& what) {
+        const auto& c = PlaceholderCalls();
+        return std::find(c.begin(), c.end(), what) != c.end();
+    }
+    void Dispatch(int16_t action) {
+        PendingAction = action;
+        ChangeAppState(PendingAction);
+    }
+};
+
+TEST_F(AppStateTest, ShowActivityStartsTheCurrentLesson) {
+    Settings.LessonID = lsPuzzle;
+    Dispatch(paShowActivity);
+    EXPECT_EQ(PlaceholderCalls(), std::vector<std::string>{"StartPuzzle"});
+    EXPECT_EQ(PendingAction, paNone);
+    Settings.LessonID = 7; // no such lesson: nothing starts
+    Dispatch(paShowActivity);
+    EXPECT_EQ(PlaceholderCalls().size(), 1u);
+}
+
+TEST_F(AppStateTest, ResumeWhileTracingClearsAndRedrawsTheBoard) {
+    MarkBoard();
+    Dispatch(paResume);
+    EXPECT_FALSE(BoardMarked());
+    // The character starts again: its drawing runs.
+    EXPECT_TRUE(FrmMain->AT_TimerTMR.Enabled());
+    EXPECT_EQ(TraceAnim.AnimPhase, apDemoFirst);
+    EXPECT_EQ(PendingAction, paNone);
+}
+
+TEST_F(AppStateTest, ResumeWhileThePuzzleIsCurrentDoesNothing) {
+    Settings.LessonID = lsPuzzle;
+    MarkBoard();
+    Dispatch(paResume);
+    EXPECT_TRUE(BoardMarked());
+    EXPECT_TRUE(PlaceholderCalls().empty());
+    EXPECT_EQ(PendingAction, paNone);
+}
+
+TEST_F(AppStateTest, ResumeUnderTheStartupPasswordKeepsTheBoardStill) {
+    FrmPassWord->Show();
+    FrmMain->AT_TimerTMR.SetEnabled(true);
+    Dispatch(paResume);
+    // The character is drawn whole and does not move.
+    EXPECT_EQ(FrmMain->Picture_DrawBoard.Point(AlphaCur.PointX(2, 3), AlphaCur.PointY(2, 3)),
+              Settings.ColorLineHL);
+    EXPECT_FALSE(FrmMain->AT_TimerTMR.Enabled());
+    EXPECT_FALSE(FrmMain->Enabled());
+}
+
+TEST_F(AppStateTest, MinimiseAndRestore) {
+    FrmMain->AT_TimerTMR.SetEnabled(true);
+    Dispatch(paMinimise);
+    h.Pump();
+    EXPECT_EQ(FrmMain->WindowState(), forms::vbMinimized);
+    EXPECT_EQ(AppMinimised, forms::vbTrue) << "the resize of the minimising did not restore";
+    EXPECT_FALSE(FrmMain->AT_TimerTMR.Enabled());
+    EXPECT_TRUE(Called("MusicPlayerHalt"));
+    EXPECT_EQ(PendingAction, paNone);
+
+    PlaceholderCalls().clear();
+    MarkBoard();
+    FrmMain->SetWindowState(forms::vbNormal); // raises Resize
+    h.Pump();
+    EXPECT_EQ(AppMinimised, forms::vbFalse);
+    EXPECT_FALSE(BoardMarked()) << "restoring resumes tracing";
+    EXPECT_TRUE(FrmMain->AT_TimerTMR.Enabled()) << "the character starts again";
+    // Music play is on but no tune has been chosen yet: no music starts.
+    EXPECT_FALSE(Called("MusicPlayerPlay"));
+}
+
+TEST_F(AppStateTest, AResizeThatIsNoRestoreDoesNothing) {
+    MarkBoard();
+    FrmMain->Form_Resize();
+    EXPECT_TRUE(BoardMarked());
+    EXPECT_TRUE(PlaceholderCalls().empty());
+}
+
+TEST_F(AppStateTest, TerminateEndsTheProgram) {
+    forms::Application::HandlerScope handler;
+    PendingAction = paTerminate;
+    EXPECT_THROW(ChangeAppState(PendingAction), forms::EndSignal);
+    EXPECT_FALSE(FrmMain.IsLoaded());
+}
+
+TEST_F(AppStateTest, AnUnknownActionOnlyEmptiesTheMailbox) {
+    MarkBoard();
+    Dispatch(9);
+    EXPECT_TRUE(BoardMarked());
+    EXPECT_TRUE(PlaceholderCalls().empty());
+    EXPECT_EQ(PendingAction, paNone);
+}
+
+TEST_F(AppStateTest, SelectLessonClosesTheCurrentOneAndStartsTheNew) {
+    int16_t puzzle = lsPuzzle;
+    SelectLesson(puzzle);
+    EXPECT_EQ(Settings.LessonID, lsPuzzle);
+    EXPECT_FALSE(FrmMain->Pict_HolderLesson(0).Visible()); // the tracing screen is down
+    EXPECT_EQ(PlaceholderCalls(), (std::vector<std::string>{"StartPuzzle"}));
+    PlaceholderCalls().clear();
+    SelectLesson(puzzle); // the same lesson again: closed and restarted
+    EXPECT_EQ(PlaceholderCalls(), (std::vector<std::string>{"HidePuzzle", "StartPuzzle"}));
+}
+
+TEST_F(AppStateTest, EnableAndDisableTheMainWindow) {
+    DisableMainForm();
+    EXPECT_FALSE(FrmMain->Enabled());
+    EnableMainForm();
+    EXPECT_TRUE(FrmMain->Enabled());
+}
+
+} // namespace

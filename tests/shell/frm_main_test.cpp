@@ -1,0 +1,174 @@
+// The main window: its controls as the other subsystems expect them, and its events forwarded.
+#include "tests/shell/shell_fixture.h"
+
+namespace {
+
+class FrmMainTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        StartAndShow();
+        PlaceholderCalls().clear();
+    }
+    std::vector<std::string> Calls() {
+        std::vector<std::string> c = PlaceholderCalls();
+        PlaceholderCalls().clear();
+        return c;
+    }
+    using V = std::vector<std::string>;
+};
+
+TEST_F(FrmMainTest, ArraysHaveTheirRanges) {
+    FrmMainForm& m = *FrmMain;
+    struct Range {
+        const char* name;
+        int lo, hi, count;
+    } ranges[] = {
+        {"Pict_HolderLesson", m.Pict_HolderLesson.LBound(), m.Pict_HolderLesson.UBound(), 2},
+        {"Label_Alpha", m.Label_Alpha.LBound(), m.Label_Alpha.UBound(), 30},
+        {"AT_Image_AlphaBG", m.AT_Image_AlphaBG.LBound(), m.AT_Image_AlphaBG.UBound(), 34},
+        {"AT_Image_ColorPicker", m.AT_Image_ColorPicker.LBound(), m.AT_Image_ColorPicker.UBound(),
+         40},
+        {"PuzLbl_Coin", m.PuzLbl_Coin.LBound(), m.PuzLbl_Coin.UBound(), 28},
+        {"PuzImg_Coin", m.PuzImg_Coin.LBound(), m.PuzImg_Coin.UBound(), 30},
+        {"TRCImg_Menu", m.TRCImg_Menu.LBound(), m.TRCImg_Menu.UBound(), 5},
+        {"TRCImg_SubMenu", m.TRCImg_SubMenu.LBound(), m.TRCImg_SubMenu.UBound(), 4},
+        {"PuzImg_Arrow", m.PuzImg_Arrow.LBound(), m.PuzImg_Arrow.UBound(), 7},
+    };
+    for (const Range& r : ranges) {
+        EXPECT_EQ(r.lo, 0) << r.name;
+        EXPECT_EQ(r.hi - r.lo + 1, r.count) << r.name;
+    }
+    EXPECT_THROW(m.Label_Alpha(30), forms::RuntimeError);
+    EXPECT_THROW(m.AT_MM_Alphabet(7), forms::RuntimeError);
+    // Swatches sit in their strips.
+    EXPECT_EQ(m.AT_Image_ColorPicker(11).Parent(), &m.AT_Picture_Holder_ColorPicker1);
+    EXPECT_EQ(m.AT_Image_ColorPicker(12).Parent(), &m.AT_Picture_Holder_ColorPicker2);
+    EXPECT_EQ(m.AT_Image_ColorPicker(28).Parent(), &m.AT_Picture_Holder_ColorPicker3);
+    EXPECT_EQ(m.Picture_DrawBoard.Parent(), &m.Pict_HolderLesson(0));
+    EXPECT_EQ(m.PuzPict_HolderCoins.Parent(), &m.Pict_HolderLesson(1));
+    // The animation timer is the animation's, drawing the first character at its interval; the
+    // lists come from the media folder.
+    EXPECT_EQ(TraceAnim.AnimTimer, &m.AT_TimerTMR);
+    EXPECT_EQ(m.AT_TimerTMR.Interval(), TraceAnim.AnimInterval);
+    EXPECT_EQ(m.WOImgLst_Menu.Count(), 20);
+    EXPECT_EQ(m.AT_ImageList_ColorPickers.Count(), 42);
+    EXPECT_EQ(m.TRCImgLst_SubMenu.Count(), 12);
+    EXPECT_NE(m.AT_Image_AlphaBG(30).Picture(), nullptr);
+}
+
+TEST_F(FrmMainTest, BoardEventsGoToTheRouterFirst) {
+    FrmMainForm& m = *FrmMain;
+    m.Picture_DrawBoard.MouseMove(1, 0, 3, 4);
+    m.Picture_ShowBoard.MouseMove(0, 0, 3, 4);
+    m.AT_Image_ColorPicker(5).MouseMove(0, 0, 1, 1);
+    m.AT_Image_ColorPicker(5).Click();
+    m.TrcLbl_Word(1).MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(Calls(),
+              (V{"ProcessTraceEvent 100 0", "ProcessTraceEvent 100 0", "ProcessTraceEvent 106 5",
+                 "ProcessTraceEvent 107 5", "ProcessTraceEvent 104 1"}));
+}
+
+TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {
+    FrmMainForm& m = *FrmMain;
+    m.Picture_DrawBoard.MouseUp(1, 0, 10, 10);
+    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 101 0", "TraceClick"}));
+    m.Picture_ShowBoard.MouseUp(1, 0, 10, 10);
+    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 109 0", "SpeakWord"}));
+    m.ATImg_ShowBoard(0).MouseUp(1, 0, 1, 1);
+    EXPECT_EQ(Calls(), V{"SpeakWord"});
+}
+
+TEST_F(FrmMainTest, AReleaseTheRouterTakesGoesNoFurther) {
+    RouterTakes = forms::vbTrue; // a picked colour waits for its target
+    FrmMainForm& m = *FrmMain;
+    m.Picture_DrawBoard.MouseUp(1, 0, 10, 10);
+    m.Picture_ShowBoard.MouseUp(1, 0, 10, 10);
+    m.TrcLbl_Word(0).MouseUp(1, 0, 1, 1);
+    EXPECT_EQ(Calls(),
+              (V{"ProcessTraceEvent 101 0", "ProcessTraceEvent 109 0", "ProcessTraceEvent 105 0"}));
+}
+
+TEST_F(FrmMainTest, ClickingTheWordReadsItOutFromItsFirstLetter) {
+    FrmMainForm& m = *FrmMain;
+    AlphaCur.Word = "Twenty-One";
+    SpellPos = 4;
+    m.ATTmr_MM.SetEnabled(true);
+    m.AT_TimerTMR.SetEnabled(true); // an animation runs: it stops first
+    m.TrcLbl_Word(0).MouseUp(1, 0, 1, 1);
+    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 105 0", "StopSpeakingNow", "ClearAlphaHover",
+                          "SpeakBasic T", "StartMMTimer 101 1000"}));
+    EXPECT_FALSE(m.AT_TimerTMR.Enabled());
+    // The stopped drawing was replaced by the whole character.
+    EXPECT_EQ(m.Picture_DrawBoard.Point(AlphaCur.PointX(2, 3), AlphaCur.PointY(2, 3)),
+              Settings.ColorLineHL);
+    EXPECT_FALSE(m.ATTmr_MM.Enabled());
+    EXPECT_EQ(SpellPos, 0);
+    EXPECT_EQ(m.TrcLbl_Word(0).Caption(), "T");
+    EXPECT_EQ(m.TrcLbl_Word(1).Caption(), "");
+}
+
+TEST_F(FrmMainTest, APaintWhileThePuzzleIsCurrentDrawsNothing) {
+    FrmMainForm& m = *FrmMain;
+    const double x = AlphaCur.PointX(0, 5), y = AlphaCur.PointY(0, 5);
+    m.Picture_DrawBoard.Cls();
+    Settings.LessonID = lsPuzzle;
+    m.Picture_DrawBoard.Paint();
+    EXPECT_EQ(m.Picture_DrawBoard.Point(x, y), m.Picture_DrawBoard.BackColor());
+    Settings.LessonID = lsTracing;
+    m.Picture_DrawBoard.Paint();
+    EXPECT_EQ(m.Picture_DrawBoard.Point(x, y), Settings.ColorLine); // the track, still to draw
+}
+
+TEST_F(FrmMainTest, CoinEventsWhileShufflingAreIgnored) {
+    FrmMainForm& m = *FrmMain;
+    PuzShuffling = forms::vbTrue;
+    m.PuzLbl_Coin(3).MouseMove(0, 0, 1, 1);
+    m.PuzLbl_Coin(3).MouseUp(1, 0, 1, 1);
+    EXPECT_TRUE(Calls().empty());
+    PuzShuffling = forms::vbFalse;
+    m.PuzLbl_Coin(3).MouseMove(0, 0, 1, 1);
+    m.PuzLbl_Coin(3).MouseUp(1, 0, 1, 1);
+    EXPECT_EQ(Calls(), (V{"CoinMouseMove 3", "CoinMouseUp 3 True"}));
+}
+
+TEST_F(FrmMainTest, ButtonsLabelsAndTimersForwardWithTheirIndex) {
+    FrmMainForm& m = *FrmMain;
+    m.Label_Alpha(7).MouseMove(0, 0, 1, 1);
+    m.Label_Alpha(7).MouseUp(1, 0, 1, 1);
+    m.TRCImg_Menu(2).MouseDown(1, 0, 1, 1);
+    m.TRCImg_Menu(2).MouseMove(1, 0, 1, 1);
+    m.TRCImg_Menu(2).MouseUp(2, 0, 1, 1);
+    m.TRCImg_SubMenu(3).MouseDown(1, 0, 1, 1);
+    m.TRCImg_SubMenu(3).MouseMove(0, 0, 1, 1);
+    m.TRCImg_SubMenu(3).MouseUp(1, 0, 1, 1);
+    m.TRCImg_SMBackDrop.MouseMove(0, 0, 1, 1);
+    m.PuzImg_Menu(1).MouseDown(1, 0, 1, 1);
+    m.PuzImg_Menu(1).MouseMove(0, 0, 1, 1);
+    m.PuzImg_Menu(1).MouseUp(1, 0, 1, 1);
+    m.PuzPict_HolderMenu.MouseMove(0, 0, 1, 1);
+    const int16_t point = TraceAnim.AnimPoint;
+    m.AT_TimerTMR.Tick();
+    EXPECT_EQ(TraceAnim.AnimPoint, point + 1); // the drawing went one segment on
+    m.ATTmr_MM.Tick();
+    m.PuzTmr.Tick();
+    EXPECT_EQ(Calls(), (V{"AlphaLabelMouseMove 7", "AlphaLabelMouseUp 7", "MenuMouseDown 2",
+                          "MenuMouseMove 2", "MenuMouseUp 2 2", "SubMenuMouseDown 3",
+                          "SubMenuMouseMove 3", "SubMenuMouseUp 3", "MenuUnhighlight",
+                          "SubMenuUnhighlight", "PuzMenuMouseDown 1", "PuzMenuHover 1",
+                          "PuzMenuMouseUp 1", "PuzMenuUnhover", "MMTimerTick", "PuzzleClockTick"}));
+}
+
+TEST_F(FrmMainTest, ApplyingColoursReachesTheBoardsAndTheWord) {
+    AlphaCur.Word = "Apple";
+    Settings.BGColor = forms::RGB(10, 20, 30);
+    Settings.ColorWord = forms::RGB(200, 0, 0);
+    ProcessAllSections(umApply, Settings, Settings);
+    FrmMainForm& m = *FrmMain;
+    EXPECT_EQ(m.Picture_DrawBoard.BackColor(), forms::RGB(10, 20, 30));
+    EXPECT_EQ(m.Picture_ShowBoard.BackColor(), forms::RGB(10, 20, 30));
+    EXPECT_EQ(m.TrcLbl_Word(0).ForeColor(), forms::RGB(200, 0, 0));
+    EXPECT_EQ(m.TrcLbl_Word(1).Caption(), "Apple");
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#pragma once
+// A program folder for the shell's tests: the built media linked in, the font files and the
+// default settings file copied (start-up writes beside them), the Windows folder inside it, and
+// the shell's state as a fresh process has it. The runtime is the headless one.
+#include "forms/font_registry.h"
+#include "forms/forms.h"
+#include "forms/msgbox.h"
+#include "options/options_dialog.h"
+#include "puzzle/puzzle.h"
+#include "shell/app_state.h"
+#include "shell/background_form.h"
+#include "shell/debug_log.h"
+#include "shell/forms_list.h"
+#include "shell/frm_main.h"
+#include "shell/password_dialog.h"
+#include "shell/placeholder_log.h"
+#include "shell/settings_file.h"
+#include "shell/sounds.h"
+#include "shell/startup.h"
+#include "shell/user_set.h"
+#include "tests/support/headless.h"
+#include "tests/support/temp_program_folder.h"
+#include "tracing/animation.h"
+#include "tracing/board_router.h"
+#include "tracing/trace_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+class ShellTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        namespace fs = std::filesystem;
+        const fs::path app(WO_APP_DIR), dir(folder.Path());
+        for (const char* sub : {"Sounds", "Images", "Music"})
+            fs::create_directory_symlink(app / sub, dir / sub);
+        fs::create_directory(dir / "Fonts");
+        for (const char* font : {"VAGRON", "VAGROLN", "WINGDNG2"})
+            fs::copy_file(app / "Fonts" / font, dir / "Fonts" / font);
+        fs::copy_file(app / "WiseOwlet.Dbf", dir / "WiseOwlet.Dbf");
+        winDir = folder.Path() + "/Windows";
+        setenv("WO_WINDOWS_DIR", winDir.c_str(), 1);
+        forms::SetProgramFolder(folder.Path());
+        forms::FontRegistry::Instance().Reset();
+
+        PendingAction = paShowActivity;
+        AppMinimised = forms::vbFalse;
+        FontName = forms::Array<std::string, 0, 2>{};
+        FontSubstituted = forms::Array<forms::Flag, 0, 2>{};
+        Settings = UserSet{};
+        IniText.clear();
+        DebugOn = forms::vbFalse;
+        DebugText.clear();
+        MMTimer = nullptr;
+        TraceAnim = TraceData{};
+        BoardsArranged = forms::vbFalse; // a fresh run lays the tracing screen out anew
+        NumbersLabelReady = forms::vbFalse;
+        BGFormShown = forms::vbFalse;
+        PasswordAtStart = 0;
+        PuzShuffling = forms::vbFalse;
+        RouterTakes = forms::vbFalse;
+        PlaceholderCalls().clear();
+    }
+    void TearDown() override {
+        unsetenv("WO_WINDOWS_DIR");
+        forms::SetProgramFolder("");
+        forms::FontRegistry::Instance().Reset();
+    }
+
+    // Creates the main window, which runs the start-up; false when the program ended there.
+    bool Start() {
+        try {
+            FrmMain.Get();
+        } catch (const forms::EndSignal&) {
+            return false;
+        }
+        return true;
+    }
+    // Start-up, then the main window shown and activated.
+    void StartAndShow() {
+        ASSERT_TRUE(Start()) << (h.MsgBoxes().empty() ? "" : h.MsgBoxes().back().prompt);
+        FrmMain->Show();
+        h.Pump();
+    }
+    bool InWindows(const std::string& name) const {
+        return std::filesystem::exists(winDir + "/Fonts/" + name);
+    }
+
+    testsupport::Headless h{1024, 768};
+    wotest::TempProgramFolder folder{"wo_shell"};
+    std::string winDir;
+};

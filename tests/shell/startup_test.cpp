@@ -1,0 +1,247 @@
+// Start-up in its order, its error box, the font installation, and the one way the program ends.
+#include "tests/shell/shell_fixture.h"
+#include "tracing/alpha_data.h"
+
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kStartupError = "An Error occured while starting the program. Error: ";
+const char* const kFontError = " Unable to install fonts.                   ";
+
+TEST_F(ShellTest, StartupRunsEveryStepAndPostsTheResume) {
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(h.MsgBoxes().empty());
+    EXPECT_EQ(AppPath, folder.Path());
+    EXPECT_EQ(PathSoundsApp, folder.Path() + "\\Sounds\\App");
+    EXPECT_EQ(PathImagesApp, folder.Path() + "\\Images\\App");
+    EXPECT_EQ(PathSettingsFile, folder.Path() + "\\WiseOwlet.Dbf");
+    EXPECT_EQ(PathDebugFile, folder.Path() + "\\zWO.WO");
+    EXPECT_EQ(WinDir, winDir);
+    // Settings were read (the default file has music on), the fonts installed.
+    EXPECT_EQ(Settings.MusicPlay, forms::vbTrue);
+    EXPECT_EQ(FontName(0), "VAGROUNDED BT");
+    EXPECT_TRUE(InWindows("VAGRON.TTF"));
+    // The window is sized from the colour picker's strips: (573 + 43) x (443 + 15) pixels.
+    EXPECT_DOUBLE_EQ(FrmMain->Width(), 616 * forms::Screen.TwipsPerPixelX());
+    EXPECT_DOUBLE_EQ(FrmMain->Height(), 458 * forms::Screen.TwipsPerPixelY());
+    EXPECT_EQ(TraceAnim.AnimTimer, &FrmMain->AT_TimerTMR);
+    EXPECT_EQ(MMTimer, &FrmMain->ATTmr_MM);
+    // The colour-picker sounds are open on items 2 to 4 (and nothing else is).
+    for (int i = 2; i <= 4; ++i)
+        EXPECT_EQ(FrmMain->AT_MM_Alphabet(i).Mode(), forms::mciModeStop);
+    EXPECT_EQ(FrmMain->AT_MM_Alphabet(0).Mode(), forms::mciModeNotOpen);
+    // Tracing was started: its screen is up and the records draw on the board.
+    EXPECT_TRUE(FrmMain->Pict_HolderLesson(0).Visible());
+    EXPECT_EQ(AlphaCur.Board, &FrmMain->Picture_DrawBoard);
+    EXPECT_EQ(PendingAction, paResume);
+    EXPECT_EQ(FrmMain->Caption(), "Wise Owlet");
+
+    // The first activation hands the resume to the dispatcher, which empties the mailbox.
+    FrmMain->Show();
+    h.Pump();
+    EXPECT_EQ(PendingAction, paNone);
+}
+
+TEST_F(ShellTest, AMissingSettingsFileEndsBeforeTheFontsAreInstalled) {
+    fs::remove(folder.File("WiseOwlet.Dbf"));
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(h.MsgBoxes()[0].prompt, "Unable to locate WiseOwlet.Dbf. Terminating Application");
+    EXPECT_FALSE(InWindows("VAGRON.TTF"));
+    EXPECT_FALSE(FrmMain.IsLoaded());
+}
+
+TEST_F(ShellTest, AnErrorInAStepShowsTheStartupBoxAndEnds) {
+    // A settings file without its animation speed: reading it fails with a type mismatch.
+    UserSet defaults;
+    ProcessAllSections(umDefaults, defaults, defaults);
+    IniText.clear();
+    ProcessAllSections(umWrite, defaults, defaults);
+    std::string text = IniText;
+    const size_t at = text.find("AnimSpeed=");
+    ASSERT_NE(at, std::string::npos);
+    text.erase(at, text.find("\r\n", at) + 2 - at);
+    WriteSettingsFile(text, folder.File("WiseOwlet.Dbf"));
+
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    const forms::MsgBoxRecord& box = h.MsgBoxes()[0];
+    EXPECT_EQ(box.prompt, kStartupError + forms::ErrorDescription(forms::errTypeMismatch));
+    EXPECT_EQ(box.title, "WiseOwlet");
+    EXPECT_EQ(box.ButtonSet(), forms::vbOKOnly);
+    EXPECT_EQ(box.Icon(), 0);
+    EXPECT_FALSE(InWindows("VAGRON.TTF")) << "the fonts come after the settings";
+    EXPECT_FALSE(FrmMain.IsLoaded());
+    EXPECT_NE(PendingAction, paResume);
+}
+
+TEST_F(ShellTest, ThePasswordAtStartShowsItsDialog) {
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(FrmPassWord.IsLoaded()) << "the default settings ask for no password";
+    EXPECT_EQ(PasswordAtStart, 0);
+    Settings.PWStart = forms::vbTrue;
+    ShowStartPassword();
+    EXPECT_EQ(PasswordAtStart, 1);
+    ASSERT_TRUE(FrmPassWord.IsLoaded());
+    EXPECT_TRUE(FrmPassWord->Visible());
+}
+
+// --- Fonts.
+
+class FontTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        InitPaths();
+    }
+    std::string Fot(const char* name) const { return folder.File(std::string("Fonts/") + name); }
+    static void Register(const std::string& path) {
+        ASSERT_GT(forms::FontRegistry::Instance().AddFontFile(path), 0) << path;
+    }
+};
+
+TEST_F(FontTest, AllFacesInstalledTouchNothing) {
+    for (const char* f : {"VAGRON", "VAGROLN", "WINGDNG2"})
+        Register(Fot(f));
+    InstallFonts();
+    EXPECT_TRUE(h.MsgBoxes().empty());
+    EXPECT_EQ(FontName(0), "VAGROUNDED BT");
+    EXPECT_EQ(FontName(1), "VAGROUNDED LT");
+    EXPECT_EQ(FontName(2), "WINGDINGS 2");
+    for (int k = 0; k <= 2; ++k)
+        EXPECT_EQ(FontSubstituted(k), forms::vbFalse);
+    EXPECT_FALSE(InWindows("VAGRON.TTF"));
+    EXPECT_FALSE(fs::exists(Fot("VAGRON.FOT")));
+    EXPECT_TRUE(forms::FontFolderViewerLog().empty());
+}
+
+TEST_F(FontTest, MissingFacesAreCopiedMadeAndAdded) {
+    InstallFonts();
+    EXPECT_TRUE(h.MsgBoxes().empty());
+    for (const char* ttf : {"VAGRON.TTF", "VAGROLN.TTF", "WINGDNG2.TTF"})
+        EXPECT_TRUE(InWindows(ttf));
+    for (const char* fot : {"VAGRON.FOT", "VAGROLN.FOT", "WINGDNG2.FOT"})
+        EXPECT_TRUE(fs::exists(Fot(fot)));
+    EXPECT_EQ(IsFontInstalled("vagrounded bt"), forms::vbTrue);
+    EXPECT_EQ(FontName(0), "VAGROUNDED BT");
+    EXPECT_EQ(FontSubstituted(0), forms::vbFalse);
+    EXPECT_NE(DebugText.find("Installed : " + AppPath + "\\Fonts\\VAGRON.FOT\r\n"),
+              std::string::npos);
+    ASSERT_EQ(forms::FontFolderViewerLog().size(), 1u);
+    EXPECT_EQ(forms::FontFolderViewerLog()[0], WinDir + "\\Fonts\\");
+}
+
+TEST_F(FontTest, ATrueTypeFileAlreadyThereIsNotCopiedButItsResourceIsMadeAgain) {
+    fs::copy_file(Fot("VAGRON"), winDir + "/Fonts/VAGRON.TTF");
+    fs::remove(Fot("VAGRON")); // a copy would now fail
+    folder.Write("Fonts/VAGRON.FOT", "stale");
+    InstallFonts();
+    EXPECT_TRUE(h.MsgBoxes().empty());
+    EXPECT_NE(folder.Read("Fonts/VAGRON.FOT"), "stale");
+    EXPECT_EQ(FontName(0), "VAGROUNDED BT");
+    EXPECT_EQ(FontSubstituted(0), forms::vbFalse);
+}
+
+TEST_F(FontTest, AFaceStillMissingAfterAddingFallsBackToArial) {
+    // A font file whose face is another one: it is added, but the face asked for never shows.
+    fs::remove(Fot("VAGRON"));
+    fs::copy_file(Fot("VAGROLN"), Fot("VAGRON"));
+    InstallFonts();
+    EXPECT_TRUE(h.MsgBoxes().empty());
+    EXPECT_EQ(FontName(0), "Arial");
+    EXPECT_EQ(FontSubstituted(0), forms::vbTrue);
+    EXPECT_EQ(FontName(1), "VAGROUNDED LT");
+    EXPECT_EQ(FontSubstituted(1), forms::vbFalse);
+}
+
+TEST_F(FontTest, AFontFileMissingFromTheProgramEndsWithTheFontBox) {
+    fs::remove(Fot("VAGROLN"));
+    EXPECT_THROW(InstallFonts(), forms::EndSignal);
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(h.MsgBoxes()[0].prompt, kFontError);
+    EXPECT_EQ(h.MsgBoxes()[0].title, "Font Installation Error");
+    EXPECT_EQ(h.MsgBoxes()[0].Icon(), forms::vbCritical);
+    EXPECT_EQ(h.MsgBoxes()[0].ButtonSet(), forms::vbOKOnly);
+}
+
+TEST(TrimAtNull, CutsAtTheFirstNul) {
+    EXPECT_EQ(TrimAtNull(std::string("C:\\WINDOWS\0  \0", 14)), "C:\\WINDOWS");
+    EXPECT_EQ(TrimAtNull("no nul"), "no nul");
+    EXPECT_EQ(TrimAtNull(std::string(1, '\0')), "");
+}
+
+// --- The end.
+
+// Ends the program from a handler, as the program always does, and checks what it left before
+// the runtime frees the unloaded forms.
+template <class Check> void EndAndCheck(Check check) {
+    forms::Application::HandlerScope scope;
+    EXPECT_THROW(EndProgram(), forms::EndSignal);
+    check();
+}
+
+TEST_F(ShellTest, EndProgramClosesTheDevicesAndUnloadsOnlyLoadedForms) {
+    StartAndShow();
+    FrmMain->AT_MM_Alphabet(5).SetFileName(PathSoundsApp + "\\SndPlonk.Wav");
+    FrmMain->AT_MM_Alphabet(5).SetCommand("Open");
+    FrmMenuMusic.Get();
+    FrmCompletion.Get();
+    forms::SoundChannel* channels[7];
+    for (int i = 0; i <= 6; ++i)
+        channels[i] = &FrmMain->AT_MM_Alphabet(i);
+    std::vector<std::string> before[7];
+    for (int i = 0; i <= 6; ++i)
+        before[i].assign(channels[i]->History().begin(), channels[i]->History().end());
+
+    EndAndCheck([&] {
+        // Items 0 to 4 got "Close"; 5 and 6 nothing.
+        for (int i = 0; i <= 4; ++i)
+            EXPECT_EQ(channels[i]->History().back(), "Close") << i;
+        for (int i = 5; i <= 6; ++i)
+            EXPECT_EQ(channels[i]->History().size(), before[i].size()) << i;
+    });
+    EXPECT_FALSE(FrmMain.IsLoaded());
+    EXPECT_FALSE(FrmMenuMusic.IsLoaded());
+    EXPECT_FALSE(FrmCompletion.IsLoaded());
+    // Forms that were not loaded are skipped, not created to be unloaded.
+    EXPECT_FALSE(FrmPassWord.IsLoaded());
+    EXPECT_FALSE(FrmOptions.IsLoaded());
+    EXPECT_EQ(TraceAnim.AnimTimer, nullptr);
+    EXPECT_EQ(MMTimer, nullptr);
+}
+
+TEST_F(ShellTest, EndProgramStillEndsWhenTheDebugDumpsFail) {
+    folder.Write("zWO.WO", "");
+    StartAndShow();
+    ASSERT_EQ(DebugOn, forms::vbTrue);
+    // The dump cannot be written: the marker is now a folder.
+    fs::remove(folder.File("zWO.WO"));
+    fs::create_directory(folder.File("zWO.WO"));
+    forms::SoundChannel& colourSound = FrmMain->AT_MM_Alphabet(2);
+    EndAndCheck([&] { EXPECT_EQ(colourSound.History().back(), "Close"); });
+    EXPECT_FALSE(FrmMain.IsLoaded());
+}
+
+TEST_F(ShellTest, WithTheDebugLogOnTheEndWritesTheDumps) {
+    folder.Write("zWO.WO", "");
+    StartAndShow();
+    EndAndCheck([] {});
+    EXPECT_NE(folder.Read("zWO.WO").find("Installed : "), std::string::npos);
+    EXPECT_TRUE(folder.Exists("zIniFile.Txt"));
+}
+
+TEST_F(ShellTest, TheWindowsCloseRequestEndsThroughEndProgram) {
+    folder.Write("zWO.WO", "");
+    StartAndShow();
+    forms::PostQuit();
+    EXPECT_THROW(h.Pump(), forms::EndSignal);
+    // The main window's own unload was under way: the end left it to the runtime.
+    ASSERT_TRUE(FrmMain.IsLoaded());
+    EXPECT_EQ(FrmMain->AT_MM_Alphabet(3).History().back(), "Close");
+    EXPECT_TRUE(folder.Exists("zIniFile.Txt")) << "the end's dumps were written";
+}
+
+} // namespace
