@@ -36,6 +36,62 @@ void DrawTrackAndGuide(AlphaData& rec, forms::Flag cls) {
     DrawAlpha(rec, 2, forms::vbFalse, rec.ColorLinePrompt);
 }
 
+// The Level I drawing of a character is under way (not a wait of the same timer).
+bool LevelOneDrawingRuns() {
+    if (!AnimTimerRunning() || TraceAnim.AnimKind != akDemoStep) return false;
+    const int16_t phase = TraceAnim.AnimPhase;
+    return phase == apDemoFirst || phase == apDemoSecond || phase == apDemoStart ||
+           phase == apDemoNext;
+}
+
+// The tracks, and the line as far as the running drawing has come: the first character whole
+// when the drawing has moved on to the second, the animated one up to its current point.
+void DrawLevelOneSoFar() {
+    DrawAlphas(1, forms::vbFalse, 0);
+    const bool second = NumAlphas == 2 &&
+                        (TraceAnim.AnimPhase == apDemoSecond || TraceAnim.AnimPhase == apDemoNext);
+    if (second) DrawAlpha(AlphaCur, 2, forms::vbFalse, 0);
+    AlphaData& rec = second ? AlphaCur2 : AlphaCur;
+    for (int16_t s = 0; s < TraceAnim.AnimStroke && s <= MaxStroke; ++s)
+        DrawStrokeRange(rec, s, 0, rec.ColorLineHL, 0, forms::vbFalse);
+    const int stroke = TraceAnim.AnimStroke;
+    if (stroke < 0 || stroke > MaxStroke) return;
+    forms::PictureBox& board = BoardOf(rec);
+    board.SetForeColor(rec.ColorLineHL);
+    board.SetDrawWidth(rec.LineWidth);
+    board.SetCurrentX(rec.PointX(stroke, 1));
+    board.SetCurrentY(rec.PointY(stroke, 1));
+    for (int p = 1; p <= TraceAnim.AnimPoint && p <= MaxPointEntry; ++p) {
+        const int16_t x = rec.PointX(stroke, p);
+        if (IsStrokeMark(x)) break;
+        board.LineTo(x, rec.PointY(stroke, p), rec.ColorLineHL);
+    }
+}
+
+// Keeps the pen of a board: an animation that runs on draws on in its own colour and width.
+class PenKeeper {
+  public:
+    explicit PenKeeper(forms::PictureBox* board) : board_(board) {
+        if (board_ != nullptr) {
+            color_ = board_->ForeColor();
+            width_ = board_->DrawWidth();
+        }
+    }
+    ~PenKeeper() {
+        if (board_ != nullptr) {
+            board_->SetForeColor(color_);
+            board_->SetDrawWidth(width_);
+        }
+    }
+    PenKeeper(const PenKeeper&) = delete;
+    PenKeeper& operator=(const PenKeeper&) = delete;
+
+  private:
+    forms::PictureBox* board_;
+    int32_t color_ = 0;
+    int width_ = 1;
+};
+
 } // namespace
 
 void ResetAlpha() {
@@ -89,8 +145,13 @@ void DrawAlphaForTrace() {
 void RedrawAlpha() {
     if (NumAlphas != 1 && NumAlphas != 2) return;
     const bool two = NumAlphas == 2;
+    const PenKeeper pen(AlphaCur.Board);
     switch (Settings.UserLevel) {
     case 0:
+        if (LevelOneDrawingRuns()) {
+            DrawLevelOneSoFar();
+            break;
+        }
         DrawAlpha(AlphaCur, 0, forms::vbFalse, 0);
         if (two) DrawAlpha(AlphaCur2, 0, forms::vbFalse, 0);
         break;

@@ -56,14 +56,13 @@ class ShellTest : public ::testing::Test {
         DebugText.clear();
         MMTimer = nullptr;
         TraceAnim = TraceData{};
+        BoardsArranged = forms::vbFalse; // a fresh run lays the tracing screen out anew
+        NumbersLabelReady = forms::vbFalse;
         BGFormShown = forms::vbFalse;
         PasswordAtStart = 0;
         PuzShuffling = forms::vbFalse;
         RouterTakes = forms::vbFalse;
         PlaceholderCalls().clear();
-        // The tracing screen lays its boards out once a run; each test is a run.
-        BoardsArranged = forms::vbFalse;
-        NumbersLabelReady = forms::vbFalse;
     }
     void TearDown() override {
         unsetenv("WO_WINDOWS_DIR");

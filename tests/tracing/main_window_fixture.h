@@ -13,6 +13,7 @@
 #include "forms/canvas.h"
 #include "forms/clock.h"
 #include "forms/files.h"
+#include "forms/font_registry.h"
 #include "forms/msgbox.h"
 #include "forms/screen.h"
 #include "shell/frm_main.h"
@@ -43,6 +44,7 @@ class MainWindowTest : public ::testing::Test {
         forms::SavePicture(forms::Canvas(616, 458, forms::RGB(255, 232, 214)),
                            folder_->File("Images/App/TrcSkin.jpg"));
         forms::SetProgramFolder(folder_->Path());
+        forms::FontRegistry::Instance().Reset();
 
         ProcessAllSections(umDefaults, Settings, Settings);
         IniText = "";
@@ -83,6 +85,7 @@ class MainWindowTest : public ::testing::Test {
         forms::Application::Shutdown();
         forms::SetClock(nullptr);
         forms::SetProgramFolder("");
+        forms::FontRegistry::Instance().Reset();
         unsetenv("WO_WINDOWS_DIR");
     }
 

@@ -85,6 +85,52 @@ TEST_F(LessonTest, RedrawClearsTheBoardOnlyWhereItsDrawingDoes) {
     EXPECT_EQ(Board().Point(5, 5), kBack);
 }
 
+TEST_F(LessonTest, ARedrawDuringTheLevelOneDrawingShowsOnlyWhatWasDrawnSoFar) {
+    Settings.UserLevel = 0;
+    LayOut("E");
+    DrawAlphaForTrace();
+    for (int i = 0; i < 13; ++i)
+        AnimationTimerTick(); // stroke 0, then two segments of stroke 1
+    Board().Cls();
+    RedrawAlpha();
+    EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 6), kLine);
+    EXPECT_EQ(PixelAtPoint(AlphaCur, 1, 2), kLine);
+    EXPECT_EQ(PixelAtPoint(AlphaCur, 1, 5), kTrack);
+    EXPECT_EQ(PixelAtPoint(AlphaCur, 3, 3), kTrack);
+    EXPECT_EQ(Board().ForeColor(), kLine);
+    EXPECT_EQ(Board().DrawWidth(), AlphaCur.LineWidth);
+    TickUntilStopped();
+    EXPECT_EQ(PixelAtPoint(AlphaCur, 3, 3), kLine);
+    // Once the drawing has ended, the character is drawn whole.
+    Board().Cls();
+    RedrawAlpha();
+    EXPECT_EQ(PixelAtPoint(AlphaCur, 1, 5), kLine);
+}
+
+TEST_F(LessonTest, ARedrawDuringTheSecondOfTwoCharactersDrawsTheFirstWhole) {
+    Settings.UserLevel = 0;
+    LayOutTwo("1", "1");
+    DrawAlphaForTrace();
+    for (int i = 0; i < 13; ++i)
+        AnimationTimerTick();
+    ASSERT_EQ(CurAlphaNo, 2);
+    Board().Cls();
+    RedrawAlpha();
+    EXPECT_EQ(Centre(AlphaCur), kLine);
+    EXPECT_EQ(PixelAtPoint(AlphaCur2, 0, 2), kLine);
+    EXPECT_EQ(Centre(AlphaCur2), kTrack);
+}
+
+TEST_F(LessonTest, ARedrawKeepsThePenOfARunningSegment) {
+    Settings.UserLevel = 1;
+    LayOut("C");
+    Board().SetForeColor(kLine);
+    Board().SetDrawWidth(AlphaCur.LineWidth);
+    RedrawAlpha(); // the prompt colour is the last it draws with
+    EXPECT_EQ(Board().ForeColor(), kLine);
+    EXPECT_EQ(Board().DrawWidth(), AlphaCur.LineWidth);
+}
+
 TEST_F(LessonTest, ShowingStartsTheCharacterAfresh) {
     Settings.UserLevel = 1;
     NumAlphas = 2;

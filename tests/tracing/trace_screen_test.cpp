@@ -161,6 +161,22 @@ TEST_F(TraceScreenTest, HidingTakesTheScreenDownAndStopsBothTimers) {
     EXPECT_EQ(f.Picture(), skin);
 }
 
+TEST_F(TraceScreenTest, TheFirstCharacterIsDrawnStrokeByStrokeWhenTheWindowFirstShows) {
+    FrmMainForm& f = *FrmMain;
+    f.Show();
+    for (int i = 0; i < 100 && forms::Application::Pump(); ++i) {
+    }
+    ASSERT_TRUE(AnimTimerRunning());
+    auto bar = [&f] {
+        return f.Picture_DrawBoard.Point(AlphaCur.PointX(2, 3), AlphaCur.PointY(2, 3));
+    };
+    // The window's first paint came after the drawing started: the bar of "A" is still to come.
+    EXPECT_EQ(bar(), Settings.ColorLine);
+    for (int i = 0; i < 100 && AnimTimerRunning(); ++i)
+        AnimationTimerTick();
+    EXPECT_EQ(bar(), Settings.ColorLineHL);
+}
+
 TEST_F(TraceScreenTest, LabelColoursComeFromTheSettings) {
     Settings.ColorText = 1;
     Settings.ColorTextHL = 2;
