@@ -3,25 +3,66 @@
 // program unloads them in a fixed order. Their screens and handlers arrive with their features;
 // until then each is a bare form of its name.
 #include "forms/forms.h"
+#include "shell/placeholder_log.h"
+
+#include <string>
+
+// A form whose feature is not built yet: named, in its layer, and noting its unload.
+class PlaceholderForm : public forms::Form {
+  public:
+    PlaceholderForm(const char* name, forms::FormLayer layer) {
+        SetName(name);
+        SetCaption(name);
+        SetLayer(layer);
+    }
+    void Form_Unload(int16_t&) override { PlaceholderCalls().push_back("Unload " + Name()); }
+};
 
 // Placeholder until the password dialog is built.
-class FrmPassWordForm : public forms::Form {};
+class FrmPassWordForm : public PlaceholderForm {
+  public:
+    FrmPassWordForm() : PlaceholderForm("FrmPassWord", forms::FormLayer::Dialog) {}
+};
 // Placeholder until the completion dialog is built.
-class FrmCompletionForm : public forms::Form {};
+class FrmCompletionForm : public PlaceholderForm {
+  public:
+    FrmCompletionForm() : PlaceholderForm("FrmCompletion", forms::FormLayer::Dialog) {}
+};
 // Placeholder until the background form is built.
-class FrmBackGroundForm : public forms::Form {};
+class FrmBackGroundForm : public PlaceholderForm {
+  public:
+    FrmBackGroundForm() : PlaceholderForm("FrmBackGround", forms::FormLayer::Background) {}
+};
 // Placeholder until the general-purpose form is built.
-class FrmGeneralForm : public forms::Form {};
+class FrmGeneralForm : public PlaceholderForm {
+  public:
+    FrmGeneralForm() : PlaceholderForm("FrmGeneral", forms::FormLayer::Dialog) {}
+};
 // Placeholder until the pop-up menus are built.
-class FrmMenuAlphaForm : public forms::Form {};
+class FrmMenuAlphaForm : public PlaceholderForm {
+  public:
+    FrmMenuAlphaForm() : PlaceholderForm("FrmMenuAlpha", forms::FormLayer::Dialog) {}
+};
 // Placeholder until the pop-up menus are built.
-class FrmMenuLevelForm : public forms::Form {};
+class FrmMenuLevelForm : public PlaceholderForm {
+  public:
+    FrmMenuLevelForm() : PlaceholderForm("FrmMenuLevel", forms::FormLayer::Dialog) {}
+};
 // Placeholder until the music menu is built.
-class FrmMenuMusicForm : public forms::Form {};
+class FrmMenuMusicForm : public PlaceholderForm {
+  public:
+    FrmMenuMusicForm() : PlaceholderForm("FrmMenuMusic", forms::FormLayer::Dialog) {}
+};
 // Placeholder until the pop-up menus are built.
-class FrmMenuLessonsForm : public forms::Form {};
+class FrmMenuLessonsForm : public PlaceholderForm {
+  public:
+    FrmMenuLessonsForm() : PlaceholderForm("FrmMenuLessons", forms::FormLayer::Dialog) {}
+};
 // Placeholder until the options dialog is built.
-class FrmOptionsForm : public forms::Form {};
+class FrmOptionsForm : public PlaceholderForm {
+  public:
+    FrmOptionsForm() : PlaceholderForm("FrmOptions", forms::FormLayer::Dialog) {}
+};
 
 inline forms::DefaultInstance<FrmPassWordForm> FrmPassWord;
 inline forms::DefaultInstance<FrmCompletionForm> FrmCompletion;

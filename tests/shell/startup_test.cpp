@@ -244,6 +244,28 @@ TEST_F(ShellTest, EndProgramClosesTheDevicesAndUnloadsOnlyLoadedForms) {
     EXPECT_EQ(MMTimer, nullptr);
 }
 
+TEST_F(ShellTest, EndProgramUnloadsTheFormsInItsOrder) {
+    StartAndShow();
+    // Loaded in another order; FrmGeneral and FrmMenuLevel stay unloaded.
+    FrmOptions.Get();
+    FrmMenuLessons.Get();
+    FrmMenuMusic.Get();
+    FrmMenuAlpha.Get();
+    FrmBackGround.Get();
+    FrmCompletion.Get();
+    FrmPassWord.Get();
+    PlaceholderCalls().clear();
+    EndAndCheck([] {});
+    EXPECT_EQ(PlaceholderCalls(),
+              (std::vector<std::string>{"Unload FrmPassWord", "Unload FrmCompletion",
+                                        "Unload FrmBackGround", "Unload FrmMenuAlpha",
+                                        "Unload FrmMenuMusic", "Unload FrmMenuLessons",
+                                        "Unload FrmOptions"}));
+    EXPECT_FALSE(FrmGeneral.IsLoaded());
+    EXPECT_FALSE(FrmMenuLevel.IsLoaded());
+    EXPECT_FALSE(FrmMain.IsLoaded());
+}
+
 TEST_F(ShellTest, EndProgramStillEndsWhenTheDebugDumpsFail) {
     folder.Write("zWO.WO", "");
     StartAndShow();
