@@ -402,13 +402,14 @@ void QueueUncoveredArea(const IRect& r) {
 }
 } // namespace detail
 
-void Application::Start(const ScreenOptions& options) {
-    if (a.started) return;
+bool Application::Start(const ScreenOptions& options) {
+    if (a.started) return backend::IsOpen();
     ScreenOptions o = options;
     if (o.title.empty()) o.title = a.title;
-    backend::Open(o); // without a window the runtime still runs (nothing is shown)
+    const bool shown = backend::Open(o);
     detail::StartScreen(o.width, o.height);
     a.started = true;
+    return shown;
 }
 
 bool Application::Started() {

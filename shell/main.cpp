@@ -21,7 +21,7 @@ forms::DefaultInstance<EmptyScreen> Empty;
 
 int main(int argc, char** argv) {
     forms::Application::SetTitle("Wise Owlet");
-    forms::Application::Start(forms::ParseScreenArgs(argc, argv));
+    if (!forms::Application::Start(forms::ParseScreenArgs(argc, argv))) return 1;
     const int status = forms::Application::Run(Empty);
     forms::Application::Shutdown();
     return status;
