@@ -172,6 +172,21 @@ TEST_F(EventsTest, CaptureKeepsTheMouseUntilUpAndClickNeedsTheSameControl) {
     EXPECT_EQ(Joined(), "InnerMove:0,0@10,10");
 }
 
+TEST_F(EventsTest, DisablingTheFormDuringAPressCancelsTheRestOfIt) {
+    board->Inner.MouseDown = [this](int, int, float, float) {
+        Log("InnerDown");
+        board->SetEnabled(false);
+    };
+    h.Down(35, 35);
+    h.Move(36, 36);
+    h.Up(36, 36);
+    EXPECT_EQ(Joined(), "InnerDown");
+    board->SetEnabled(true);
+    g_log.clear();
+    h.Move(37, 37); // the next moves are the form's again
+    EXPECT_EQ(Joined(), "InnerMove:0,0@7,7");
+}
+
 TEST_F(EventsTest, ButtonMasksShiftMasksAndFloatCoordinates) {
     h.KeyDown(vbKeyShift, vbShiftMask);
     h.Down(40, 40, vbRightButton);
