@@ -18,6 +18,8 @@ namespace {
 std::function<int(const MsgBoxRecord&)> g_responder;
 std::vector<MsgBoxRecord> g_log;
 int g_showing = 0;
+class Box;
+std::vector<Box*> g_boxes; // showing, bottom first
 
 const char* ResultText(int r) {
     switch (r) {
@@ -109,7 +111,10 @@ class Box {
         Layout();
     }
 
+    const std::vector<IRect>& Buttons() const { return buttons_; }
+
     int Run() {
+        g_boxes.push_back(this);
         filter_ = [this](const backend::InputEvent& e) { Input(e); };
         auto* previous = detail::InputFilter();
         detail::SetInputFilter(&filter_);
@@ -118,6 +123,7 @@ class Box {
             Box& b;
             std::function<void(const backend::InputEvent&)>* prev;
             ~Cleanup() {
+                std::erase(g_boxes, &b);
                 detail::RemoveOverlay(b.overlay_);
                 detail::SetInputFilter(prev);
                 Screen::Invalidate(b.rect_);
@@ -383,6 +389,14 @@ void ClearMsgBoxLog() {
 
 bool MsgBoxShowing() {
     return g_showing > 0;
+}
+
+std::vector<std::array<int, 4>> MsgBoxButtonRects() {
+    std::vector<std::array<int, 4>> out;
+    if (g_boxes.empty()) return out;
+    for (const IRect& r : g_boxes.back()->Buttons())
+        out.push_back({r.x, r.y, r.w, r.h});
+    return out;
 }
 
 } // namespace forms

@@ -3,6 +3,7 @@
 // mouse, Enter for the default (first) button, Esc for Cancel (or OK when it is the only one);
 // timers keep ticking meanwhile, other input waits. Closing it raises no Activate.
 // Tests install a responder that answers instead; every box is also recorded in a log.
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,7 +40,9 @@ void SetMsgBoxResponder(std::function<int(const MsgBoxRecord&)> responder);
 const std::vector<MsgBoxRecord>& MsgBoxLog();
 void ClearMsgBoxLog();
 
-// Internal: whether a real box is showing (input goes to it alone).
+// Internal: whether a real box is showing (input goes to it alone), and where the buttons of the
+// topmost one are on the screen (x, y, w, h each), left to right.
 bool MsgBoxShowing();
+std::vector<std::array<int, 4>> MsgBoxButtonRects();
 
 } // namespace forms

@@ -352,4 +352,44 @@ TEST_F(RealMsgBoxTest, DrawnAboveEverythingTimersTickAndFormsGetNoInput) {
     EXPECT_EQ(h.Pixel(400, 300), 0x808080); // gone again
 }
 
+TEST_F(RealMsgBoxTest, MouseAnswersWithPressAndReleaseOnTheSameButton) {
+    Timer t;
+    t.SetInterval(10);
+    int step = 0;
+    t.Tick = [&] {
+        const auto buttons = MsgBoxButtonRects();
+        ASSERT_EQ(buttons.size(), 2u); // Yes, No
+        const auto& yes = buttons[0];
+        const auto& no = buttons[1];
+        if (++step == 1) {
+            // Pressed on Yes, released on No: nothing.
+            PostMouseDown(yes[0] + 5, yes[1] + 5);
+            PostMouseUp(no[0] + 5, no[1] + 5);
+        } else if (step == 2) {
+            PostMouseDown(no[0] + 5, no[1] + 5);
+            PostMouseUp(no[0] + 6, no[1] + 6);
+        }
+    };
+    EXPECT_EQ(MsgBox("Continue?", vbYesNo | vbQuestion, "Reset Level"), vbNo);
+    EXPECT_EQ(step, 2);
+}
+
+TEST_F(ControlsTest, FrameContainsClipsAndShowsItsCaption) {
+    Frame fr{&f};
+    fr.Move(150, 150, 100, 80);
+    fr.SetCaption("&Colors");
+    Label inside{&fr};
+    inside.Move(60, 40, 80, 20);
+    inside.SetBackColor(kRed);
+    int downs = 0;
+    inside.MouseDown = [&](int, int, float x, float) {
+        ++downs;
+        EXPECT_FLOAT_EQ(x, 5);
+    };
+    h.Click(215, 195);
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(h.Pixel(215, 195), kRed);
+    EXPECT_NE(h.Pixel(255, 195), kRed); // clipped at the frame's edge
+}
+
 } // namespace

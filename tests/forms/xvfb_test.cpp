@@ -133,16 +133,25 @@ TEST(XvfbTest, RealWindowShowsTheHeadlessPixels) {
                 expected.push_back(c.GetPixel(x, y));
     }
 
-    // A private X server.
-    const std::string display = ":" + std::to_string(70 + getpid() % 200);
+    // A private X server on a display number it picks itself (written to a pipe), so that it
+    // never meets another server of the machine.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
     const std::string size = std::to_string(kW) + "x" + std::to_string(kH) + "x24";
-    std::vector<std::string> args = {"Xvfb", display, "-screen", "0", size, "-nolisten", "tcp"};
+    std::vector<std::string> args = {
+        "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", size, "-nolisten", "tcp"};
     std::vector<char*> argv;
     for (auto& a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t server = 0;
-    ASSERT_EQ(posix_spawnp(&server, "Xvfb", nullptr, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    const int spawned = posix_spawnp(&server, "Xvfb", &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    ASSERT_EQ(spawned, 0);
     struct Stop {
         pid_t pid;
         ~Stop() {
@@ -150,10 +159,13 @@ TEST(XvfbTest, RealWindowShowsTheHeadlessPixels) {
             waitpid(pid, nullptr, 0);
         }
     } stop{server};
-    const std::string socket = "/tmp/.X11-unix/X" + display.substr(1);
-    for (int i = 0; i < 100 && !fs::exists(socket); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    ASSERT_TRUE(fs::exists(socket)) << "Xvfb did not start on " << display;
+    std::string number;
+    char ch;
+    while (read(fds[0], &ch, 1) == 1 && ch != '\n')
+        number += ch;
+    close(fds[0]);
+    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
+    const std::string display = ":" + number;
 
     LeakCheckOff noLeakCheck;
     const char* oldDriver = std::getenv("SDL_VIDEODRIVER");
