@@ -23,7 +23,8 @@ constexpr float mmSpell = 101; // the reading timer spells the word
 
 FrmMainForm::FrmMainForm() {
     SetCaption("Wise Owlet");
-    SetBorderStyle(1);
+    // No title bar: the skin is the whole window, and the window is sized to the strips in it.
+    SetBorderStyle(forms::vbBSNone);
     PlaceDesignControls();
     LoadDesignPictures();
     ConnectEvents();

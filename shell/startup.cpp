@@ -192,6 +192,9 @@ void FitColorPickers() {
                   forms::Screen.TwipsPerPixelX());
     main.SetHeight((main.AT_Picture_Holder_ColorPicker1.Height() + 15) *
                    forms::Screen.TwipsPerPixelY());
+    // The window opens in the middle of the screen, over the background form.
+    main.Move((forms::Screen.Width() - main.Width()) / 2,
+              (forms::Screen.Height() - main.Height()) / 2);
 }
 
 void InitAnimTimerRef() {

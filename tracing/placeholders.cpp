@@ -36,7 +36,7 @@ void AlphaLabelMouseUp(int16_t index, int16_t, int16_t, float, float) {
 forms::Flag ColorPending = forms::vbFalse;
 
 // Placeholder until the colour picker is built: lays out the three strips and their swatches
-// (which is what sizes the main window), without the palette.
+// (which is what sizes the main window) with their pictures, without the palette.
 void InitColorPicker() {
     FrmMainForm& m = *FrmMain;
     auto& swatch = m.AT_Image_ColorPicker;
@@ -54,6 +54,10 @@ void InitColorPicker() {
         m.AT_Picture_Holder_ColorPicker1.Height());
     for (int i = 28; i <= 39; ++i)
         swatch(i).Move(0, i == 28 ? 0 : 37 * (i - 28), 35, 35);
+    // The plain swatch pictures, as the list holds them.
+    if (m.AT_ImageList_ColorPickers.Count() >= 40)
+        for (int i = 0; i <= 39; ++i)
+            swatch(i).SetPicture(m.AT_ImageList_ColorPickers.Picture(i + 1));
 }
 
 // --- Progress marks. Placeholder until progress marks and level completion are built: the

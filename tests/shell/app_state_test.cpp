@@ -12,11 +12,13 @@ class AppStateTest : public ShellTest {
         StartAndShow();
         PlaceholderCalls().clear();
     }
-    // A mark on the drawing board, to see whether the board was cleared.
+    // A mark in a corner of the drawing board, to see whether the board was cleared.
     void MarkBoard() {
-        FrmMain->Picture_DrawBoard.Move(0, 0, 50, 50);
+        ASSERT_GT(FrmMain->Picture_DrawBoard.Width(), 5);
         FrmMain->Picture_DrawBoard.PSet(5, 5, forms::RGB(1, 2, 3));
+        ASSERT_TRUE(BoardMarked());
     }
+    bool Animating() { return FrmMain->AT_TimerTMR.Enabled(); }
     bool BoardMarked() { return FrmMain->Picture_DrawBoard.Point(5, 5) == forms::RGB(1, 2, 3); }
     static bool Called(const std::string& what) {
         const auto& c = PlaceholderCalls();
@@ -38,13 +40,12 @@ TEST_F(AppStateTest, ShowActivityStartsTheCurrentLesson) {
     EXPECT_EQ(PlaceholderCalls().size(), 1u);
 }
 
-TEST_F(AppStateTest, ResumeWhileTracingClearsAndRedrawsTheBoard) {
+TEST_F(AppStateTest, ResumeWhileTracingClearsTheBoardAndStartsTheCharacter) {
+    FrmMain->AT_TimerTMR.SetEnabled(false);
     MarkBoard();
     Dispatch(paResume);
     EXPECT_FALSE(BoardMarked());
-    // The character starts again: its drawing runs.
-    EXPECT_TRUE(FrmMain->AT_TimerTMR.Enabled());
-    EXPECT_EQ(TraceAnim.AnimPhase, apDemoFirst);
+    EXPECT_TRUE(Animating()) << "at Level I the demonstration starts again";
     EXPECT_EQ(PendingAction, paNone);
 }
 
@@ -60,11 +61,10 @@ TEST_F(AppStateTest, ResumeWhileThePuzzleIsCurrentDoesNothing) {
 TEST_F(AppStateTest, ResumeUnderTheStartupPasswordKeepsTheBoardStill) {
     FrmPassWord->Show();
     FrmMain->AT_TimerTMR.SetEnabled(true);
+    MarkBoard();
     Dispatch(paResume);
-    // The character is drawn whole and does not move.
-    EXPECT_EQ(FrmMain->Picture_DrawBoard.Point(AlphaCur.PointX(2, 3), AlphaCur.PointY(2, 3)),
-              Settings.ColorLineHL);
-    EXPECT_FALSE(FrmMain->AT_TimerTMR.Enabled());
+    EXPECT_FALSE(BoardMarked()) << "the board is drawn";
+    EXPECT_FALSE(Animating());
     EXPECT_FALSE(FrmMain->Enabled());
 }
 
@@ -74,7 +74,7 @@ TEST_F(AppStateTest, MinimiseAndRestore) {
     h.Pump();
     EXPECT_EQ(FrmMain->WindowState(), forms::vbMinimized);
     EXPECT_EQ(AppMinimised, forms::vbTrue) << "the resize of the minimising did not restore";
-    EXPECT_FALSE(FrmMain->AT_TimerTMR.Enabled());
+    EXPECT_FALSE(Animating());
     EXPECT_TRUE(Called("MusicPlayerHalt"));
     EXPECT_EQ(PendingAction, paNone);
 
@@ -84,7 +84,7 @@ TEST_F(AppStateTest, MinimiseAndRestore) {
     h.Pump();
     EXPECT_EQ(AppMinimised, forms::vbFalse);
     EXPECT_FALSE(BoardMarked()) << "restoring resumes tracing";
-    EXPECT_TRUE(FrmMain->AT_TimerTMR.Enabled()) << "the character starts again";
+    EXPECT_TRUE(Animating());
     // Music play is on but no tune has been chosen yet: no music starts.
     EXPECT_FALSE(Called("MusicPlayerPlay"));
 }
@@ -112,14 +112,19 @@ TEST_F(AppStateTest, AnUnknownActionOnlyEmptiesTheMailbox) {
 }
 
 TEST_F(AppStateTest, SelectLessonClosesTheCurrentOneAndStartsTheNew) {
-    int16_t puzzle = lsPuzzle;
+    int16_t puzzle = lsPuzzle, tracing = lsTracing;
     SelectLesson(puzzle);
     EXPECT_EQ(Settings.LessonID, lsPuzzle);
-    EXPECT_FALSE(FrmMain->Pict_HolderLesson(0).Visible()); // the tracing screen is down
-    EXPECT_EQ(PlaceholderCalls(), (std::vector<std::string>{"StartPuzzle"}));
+    EXPECT_FALSE(FrmMain->Pict_HolderLesson(0).Visible()) << "the tracing screen was hidden";
+    EXPECT_FALSE(Animating());
+    EXPECT_EQ(PlaceholderCalls(), std::vector<std::string>{"StartPuzzle"});
     PlaceholderCalls().clear();
     SelectLesson(puzzle); // the same lesson again: closed and restarted
     EXPECT_EQ(PlaceholderCalls(), (std::vector<std::string>{"HidePuzzle", "StartPuzzle"}));
+    PlaceholderCalls().clear();
+    SelectLesson(tracing);
+    EXPECT_EQ(PlaceholderCalls(), std::vector<std::string>{"HidePuzzle"});
+    EXPECT_TRUE(FrmMain->Pict_HolderLesson(0).Visible());
 }
 
 TEST_F(AppStateTest, EnableAndDisableTheMainWindow) {
