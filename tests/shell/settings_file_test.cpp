@@ -184,6 +184,32 @@ TEST(SettingsScrambling, TextsTooShortOrTooLongAreRefused) {
         EXPECT_EQ(ErrorNumberOf([&] { Encoded(text); }), forms::errInvalidCall) << text.size();
 }
 
+// Whether a text can be saved must not hang on the random count of added blanks.
+TEST(SettingsScrambling, TheTextsLengthAloneDecidesWhetherItEncodes) {
+    struct RandomGuard {
+        explicit RandomGuard(double r) {
+            forms::SetRandomSource([r] { return r; });
+        }
+        ~RandomGuard() { forms::SetRandomSource({}); }
+    };
+    for (double r : {0.0, 0.5, 0.99}) { // no blanks, 5, 10
+        RandomGuard guard(r);
+        const std::string longest(21081, 'x');
+        std::vector<int16_t> A;
+        ASSERT_EQ(ErrorNumberOf([&] { EncodeSettings(A, longest); }), 0) << r;
+        EXPECT_EQ(PlainL(A), 21081) << r;
+        EXPECT_EQ(DecodeSettings(A), longest) << r;
+
+        const std::string shortest(16, 'x');
+        ASSERT_EQ(ErrorNumberOf([&] { EncodeSettings(A, shortest); }), 0) << r;
+        EXPECT_EQ(DecodeSettings(A), shortest) << r;
+
+        EXPECT_EQ(ErrorNumberOf([] { Encoded(std::string(15, 'x')); }), forms::errInvalidCall) << r;
+        EXPECT_EQ(ErrorNumberOf([] { Encoded(std::string(21082, 'x')); }), forms::errInvalidCall)
+            << r;
+    }
+}
+
 TEST(SettingsScrambling, DamagedArraysFailClearly) {
     const std::vector<int16_t> good = Encoded("[Animation Speed]\r\nAnimSpeed=40\r\n\r\n");
     const int32_t L = PlainL(good);
