@@ -336,6 +336,16 @@ TEST_F(SettingsTextTest, ReadingAcceptsLowerCaseKeysBlanksAndFlagSpellings) {
             << f.value;
 }
 
+TEST_F(SettingsTextTest, ReadingLeavesRangesToTheReaders) {
+    std::string text = Replace(kDefaultText, "UserLevel=0", "UserLevel=7");
+    text = Replace(text, "Instrument=2", "Instrument=-32768");
+    text = Replace(text, "AnimSpeed=40", "AnimSpeed=32767");
+    UserSet read = ReadBack(text);
+    EXPECT_EQ(read.UserLevel, 7);
+    EXPECT_EQ(read.Instrument, -32768);
+    EXPECT_EQ(read.AnimSpeed, 32767);
+}
+
 TEST_F(SettingsTextTest, BadOrMissingNumbersAndFlagsRaiseTheConversionError) {
     struct Case {
         const char* from;
