@@ -9,7 +9,7 @@ packages=(
   fonts-liberation
   espeak-ng sox
   fonts-noto-color-emoji fonts-comfortaa python3-fonttools
-  freepats timidity
+  fluid-soundfont-gm freepats timidity
   xvfb xauth x11-apps
 )
 missing=()
