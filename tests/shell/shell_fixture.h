@@ -85,6 +85,16 @@ class ShellTest : public ::testing::Test {
         FrmMain->Show();
         h.Pump();
     }
+    // Rewrites the settings file from the defaults as change leaves them.
+    template <class Change> void WriteSettings(Change change) {
+        UserSet rec;
+        ProcessAllSections(umDefaults, rec, rec);
+        change(rec);
+        IniText.clear();
+        ProcessAllSections(umWrite, rec, rec);
+        WriteSettingsFile(IniText, folder.File("WiseOwlet.Dbf"));
+        IniText.clear();
+    }
     bool InWindows(const std::string& name) const {
         return std::filesystem::exists(winDir + "/Fonts/" + name);
     }

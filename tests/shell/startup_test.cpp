@@ -75,15 +75,49 @@ TEST_F(ShellTest, AnErrorInAStepShowsTheStartupBoxAndEnds) {
     EXPECT_NE(PendingAction, paResume);
 }
 
-TEST_F(ShellTest, ThePasswordAtStartShowsItsDialog) {
+TEST_F(ShellTest, AnErrorInALaterStepComesAfterTheEarlierOnes) {
+    // Without the tracing skin, starting the activity (step 10) fails.
+    const fs::path images = fs::path(folder.Path()) / "Images";
+    fs::remove(images);
+    fs::create_directories(images / "App");
+    for (const auto& e : fs::directory_iterator(fs::path(WO_APP_DIR) / "Images")) {
+        if (e.path().filename() == "App") continue;
+        fs::create_symlink(e.path(), images / e.path().filename());
+    }
+    for (const auto& e : fs::directory_iterator(fs::path(WO_APP_DIR) / "Images" / "App"))
+        if (forms::UCase(e.path().filename().string()) != "TRCSKIN.JPG")
+            fs::create_symlink(e.path(), images / "App" / e.path().filename());
+    WriteSettings([](UserSet& s) { s.PWStart = forms::vbTrue; });
+
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(h.MsgBoxes()[0].prompt,
+              kStartupError + forms::ErrorDescription(forms::errFileNotFound));
+    EXPECT_TRUE(InWindows("VAGRON.TTF")) << "the fonts came first";
+    EXPECT_EQ(Settings.PWStart, forms::vbTrue);
+    EXPECT_FALSE(FrmPassWord.IsLoaded()) << "the password comes after the activity";
+    EXPECT_EQ(TraceAnim.AnimTimer, nullptr) << "released by the end";
+    EXPECT_FALSE(FrmMain.IsLoaded());
+}
+
+TEST_F(ShellTest, ThePasswordAtStartShowsItsDialogAndHoldsTheMainWindow) {
+    WriteSettings([](UserSet& s) { s.PWStart = forms::vbTrue; });
     ASSERT_TRUE(Start());
-    EXPECT_FALSE(FrmPassWord.IsLoaded()) << "the default settings ask for no password";
-    EXPECT_EQ(PasswordAtStart, 0);
-    Settings.PWStart = forms::vbTrue;
-    ShowStartPassword();
     EXPECT_EQ(PasswordAtStart, 1);
     ASSERT_TRUE(FrmPassWord.IsLoaded());
     EXPECT_TRUE(FrmPassWord->Visible());
+    // The main window's first activation draws the board but leaves it disabled.
+    FrmMain->Show();
+    h.Pump();
+    EXPECT_FALSE(FrmMain->Enabled());
+    EXPECT_FALSE(FrmMain->AT_TimerTMR.Enabled());
+}
+
+TEST_F(ShellTest, WithoutThePasswordAtStartNoDialogShows) {
+    PasswordAtStart = 0;
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(FrmPassWord.IsLoaded());
+    EXPECT_EQ(PasswordAtStart, 0);
 }
 
 // --- Fonts.
