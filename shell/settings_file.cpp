@@ -8,6 +8,8 @@
 #include "shell/startup.h"
 #include "shell/user_set.h"
 
+#include <algorithm>
+
 std::vector<int16_t> SettingsFileData;
 int32_t SettingsFileUBound = 0;
 int16_t SettingsLoadStatus = slLoaded;
@@ -50,10 +52,15 @@ int32_t ArrayChecksum(const std::vector<int16_t>& A) {
 }
 
 void EncodeSettings(std::vector<int16_t>& A, const std::string& text) {
-    forms::Randomize();
-    std::string s = text + std::string(static_cast<size_t>(forms::CInt(forms::Rnd() * 10)), ' ');
-    if (s.size() < static_cast<size_t>(kMinLength) || s.size() > static_cast<size_t>(kMaxLength))
+    // The text's own length decides whether it fits; the added blanks stop at the limit, so a
+    // save never fails or succeeds by the random count.
+    if (text.size() < static_cast<size_t>(kMinLength) ||
+        text.size() > static_cast<size_t>(kMaxLength))
         forms::Raise(forms::errInvalidCall);
+    forms::Randomize();
+    const size_t blanks = std::min(static_cast<size_t>(forms::CInt(forms::Rnd() * 10)),
+                                   static_cast<size_t>(kMaxLength) - text.size());
+    const std::string s = text + std::string(blanks, ' ');
     const int32_t L = static_cast<int32_t>(s.size());
 
     A.assign(static_cast<size_t>(5 * L + 1), 0);

@@ -34,8 +34,8 @@ void SaveSettingsFile(forms::Flag clearFirst);
 void WriteSettingsFile(const std::string& text, const std::string& path);
 void WritePasswordReminder();
 
-// Fills A from text (at least 16 and at most 21081 characters with its added blanks; error 5
-// otherwise).
+// Fills A from text (16 to 21081 characters, error 5 otherwise; the added blanks never take it
+// past 21081).
 void EncodeSettings(std::vector<int16_t>& A, const std::string& text);
 // The text A holds, trimmed, or "" when the checksum does not match. A header pointing outside
 // the array raises error 9, header values that overflow raise 6, a character code outside

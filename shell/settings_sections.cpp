@@ -300,8 +300,9 @@ void SectionStartEnd(int16_t mode, UserSet& dst, const UserSet& src) {
         dst.NumbersStart = 1;
         dst.NumbersEnd = 30;
         dst.NumbersStep = 1;
-        dst.AlphabetStart = "A";
-        dst.AlphabetEnd = "Z";
+        // assign() rather than operator= sidesteps a false -Wrestrict of GCC 12 at -O2.
+        dst.AlphabetStart.assign(1, 'A');
+        dst.AlphabetEnd.assign(1, 'Z');
         break;
     case umCopy: // the letters are settled here; reading keeps them as the file has them
         dst.NumbersStart = src.NumbersStart;

@@ -42,6 +42,14 @@ TEST_F(DebugLogTest, WithoutTheMarkerNothingIsWritten) {
     EXPECT_FALSE(folder.Exists("zWO.WO"));
     EXPECT_FALSE(folder.Exists("zIniFile.Txt"));
     EXPECT_EQ(DebugText, "collected\r\n");
+
+    // Each writer keeps to the switch on its own, whoever calls it.
+    WriteDebugLog("a record");
+    DumpIniText("");
+    DumpIniText("Other.Txt");
+    EXPECT_FALSE(folder.Exists("zWO.WO"));
+    EXPECT_FALSE(folder.Exists("zIniFile.Txt"));
+    EXPECT_FALSE(folder.Exists("Other.Txt"));
 }
 
 TEST_F(DebugLogTest, EachRunAppendsOneRecordToTheMarker) {

@@ -89,6 +89,46 @@ TEST(SettingsChecksum, SumIsHalvedWhenItPassesTwoBillion) {
     EXPECT_EQ(ArrayChecksum({}), 0);
 }
 
+TEST(SettingsChecksum, ASumOfExactlyTwoBillionIsKept) {
+    // 2653 terms of 753,848, ten of 196 and one of 39,296 make exactly 2,000,000,000.
+    std::vector<int16_t> A(2653, -1);
+    A.insert(A.end(), 10, 0);
+    A.push_back(3400);
+    EXPECT_EQ(ArrayChecksum(A), 2000000000);
+    A.push_back(0); // 2,000,000,196 is past the limit: halved
+    EXPECT_EQ(ArrayChecksum(A), 1000000098);
+}
+
+// A file laid out by hand (K0 = 33, three blanks added, filler from a fixed pattern) with the
+// header and checksum worked out independently: the decoder reads files it did not write itself.
+TEST(SettingsScrambling, DecodesAFileLaidOutByHand) {
+    const std::string text = "[User Level]\r\nUserLevel=2\r\n\r\n";
+    const std::string extended = text + "   ";
+    const int32_t L = 32, K0 = 33, K1 = 75;
+    ASSERT_EQ(static_cast<int32_t>(extended.size()), L);
+    std::vector<int16_t> A(5 * L + 1);
+    for (int32_t i = 0; i <= 5 * L; i++)
+        A[i] = static_cast<int16_t>(121 + (i * 7919) % 20001);
+    for (int32_t j = 0; j < L; j++)
+        A[K0 + j] = static_cast<int16_t>(extended[j] + A[K1 + j]);
+
+    A[20] = K0;
+    A[21] = K1;
+    A[22] = L;
+    A[23] = 0;
+    EXPECT_EQ(ArrayChecksum(A), 18371334); // stored modulo 32000: 3334
+
+    A[20] = 12155; // K0 + 12122
+    A[21] = 9386;  // K1 + 9311
+    A[22] = 11718; // L + 11686
+    A[23] = 3334;
+    EXPECT_EQ(DecodeSettings(A), text);
+    A[23] = 3335;
+    EXPECT_EQ(DecodeSettings(A), "");
+    A[23] = static_cast<int16_t>(18371334 % 65536); // the sum not taken modulo 32000
+    EXPECT_EQ(DecodeSettings(A), "");
+}
+
 TEST(SettingsScrambling, DecodingGivesTheTextBackTrimmed) {
     std::string everyByte;
     for (int c = 1; c <= 255; c++)
@@ -142,6 +182,32 @@ TEST(SettingsScrambling, TwoEncodingsOfOneTextDiffer) {
 TEST(SettingsScrambling, TextsTooShortOrTooLongAreRefused) {
     for (const std::string& text : {std::string(), std::string(5, 'x'), std::string(21082, 'x')})
         EXPECT_EQ(ErrorNumberOf([&] { Encoded(text); }), forms::errInvalidCall) << text.size();
+}
+
+// Whether a text can be saved must not hang on the random count of added blanks.
+TEST(SettingsScrambling, TheTextsLengthAloneDecidesWhetherItEncodes) {
+    struct RandomGuard {
+        explicit RandomGuard(double r) {
+            forms::SetRandomSource([r] { return r; });
+        }
+        ~RandomGuard() { forms::SetRandomSource({}); }
+    };
+    for (double r : {0.0, 0.5, 0.99}) { // no blanks, 5, 10
+        RandomGuard guard(r);
+        const std::string longest(21081, 'x');
+        std::vector<int16_t> A;
+        ASSERT_EQ(ErrorNumberOf([&] { EncodeSettings(A, longest); }), 0) << r;
+        EXPECT_EQ(PlainL(A), 21081) << r;
+        EXPECT_EQ(DecodeSettings(A), longest) << r;
+
+        const std::string shortest(16, 'x');
+        ASSERT_EQ(ErrorNumberOf([&] { EncodeSettings(A, shortest); }), 0) << r;
+        EXPECT_EQ(DecodeSettings(A), shortest) << r;
+
+        EXPECT_EQ(ErrorNumberOf([] { Encoded(std::string(15, 'x')); }), forms::errInvalidCall) << r;
+        EXPECT_EQ(ErrorNumberOf([] { Encoded(std::string(21082, 'x')); }), forms::errInvalidCall)
+            << r;
+    }
 }
 
 TEST(SettingsScrambling, DamagedArraysFailClearly) {

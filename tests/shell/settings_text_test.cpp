@@ -336,6 +336,16 @@ TEST_F(SettingsTextTest, ReadingAcceptsLowerCaseKeysBlanksAndFlagSpellings) {
             << f.value;
 }
 
+TEST_F(SettingsTextTest, ReadingLeavesRangesToTheReaders) {
+    std::string text = Replace(kDefaultText, "UserLevel=0", "UserLevel=7");
+    text = Replace(text, "Instrument=2", "Instrument=-32768");
+    text = Replace(text, "AnimSpeed=40", "AnimSpeed=32767");
+    UserSet read = ReadBack(text);
+    EXPECT_EQ(read.UserLevel, 7);
+    EXPECT_EQ(read.Instrument, -32768);
+    EXPECT_EQ(read.AnimSpeed, 32767);
+}
+
 TEST_F(SettingsTextTest, BadOrMissingNumbersAndFlagsRaiseTheConversionError) {
     struct Case {
         const char* from;
@@ -472,4 +482,127 @@ TEST_F(SettingsTextTest, DrawStyleComesFromTheSettings) {
     EXPECT_EQ(rec.ColorLine, 0xFFFFFF);
     EXPECT_EQ(rec.ColorHelp, 0xD7D586);
     EXPECT_EQ(rec.TrackWidth, 3);
+}
+
+// Each section procedure in its own: the options dialog runs them one by one, so a section that
+// touched another section's fields would change settings the user never saw.
+namespace {
+
+using SectionProc = void (*)(int16_t, UserSet&, const UserSet&);
+struct SectionCase {
+    const char* header;
+    SectionProc proc;
+};
+const SectionCase kSections[] = {
+    {"[Speaking Options]", SectionSpeakingOptions},
+    {"[Lesson Info]", SectionLessonInfo},
+    {"[Alphabet Colors]", SectionAlphabetColors},
+    {"[Animation Speed]", SectionAnimationSpeed},
+    {"[Word Colors]", SectionWordColors},
+    {"[Label Colors]", SectionLabelColors},
+    {"[Allow Color Changing]", SectionAllowColorChanging},
+    {"[BackGround Color]", SectionBackGroundColor},
+    {"[Start End]", SectionStartEnd},
+    {"[Auto Play]", SectionAutoPlay},
+    {"[Music]", SectionMusic},
+    {"[User Level]", SectionUserLevel},
+    {"[Alphabet Type]", SectionAlphabetType},
+    {"[Menu Buttons]", SectionMenuButtons},
+    {"[Sub Menu Buttons]", SectionSubMenuButtons},
+    {"[PassWord]", SectionPassWord},
+    {"[BGForm Options]", SectionBGFormOptions},
+    {"[BGForm Colors]", SectionBGFormColors},
+};
+
+// Where one section's lines stand in a settings text: its header up to its empty line.
+std::pair<size_t, size_t> BlockRange(const std::string& text, const std::string& header) {
+    size_t p = text.find(header + "\r\n");
+    EXPECT_NE(p, std::string::npos) << header;
+    size_t e = text.find("\r\n\r\n", p);
+    EXPECT_NE(e, std::string::npos) << header;
+    return {p, e + 4 - p};
+}
+std::string BlockOf(const std::string& text, const std::string& header) {
+    auto [p, n] = BlockRange(text, header);
+    return text.substr(p, n);
+}
+// text with one section's lines taken from other.
+std::string WithBlockOf(std::string text, const std::string& header, const std::string& other) {
+    auto [p, n] = BlockRange(text, header);
+    text.replace(p, n, BlockOf(other, header));
+    return text;
+}
+
+// Unusual values, the two label colours the file does not keep included.
+UserSet UnusualWithLabelSlots() {
+    UserSet r = Unusual();
+    r.ColorTextDisabled = 13;
+    r.ColorText4 = 14;
+    return r;
+}
+
+} // namespace
+
+TEST_F(SettingsTextTest, EachSectionDefaultsOnlyItsOwnFields) {
+    const UserSet unusual = UnusualWithLabelSlots();
+    // The defaults as mode 0 leaves them: the second outline colour and the captions flag kept.
+    UserSet defaults = Defaults();
+    defaults.ColorCircleOL2 = unusual.ColorCircleOL2;
+    defaults.ButtonCaptionsOn = unusual.ButtonCaptionsOn;
+    for (const SectionCase& s : kSections) {
+        UserSet rec = unusual;
+        s.proc(umDefaults, rec, rec);
+        EXPECT_EQ(TextOf(rec), WithBlockOf(TextOf(unusual), s.header, TextOf(defaults)))
+            << s.header;
+        const bool labels = std::string(s.header) == "[Label Colors]";
+        EXPECT_EQ(rec.ColorTextDisabled, labels ? forms::RGB(204, 204, 204) : 13) << s.header;
+        EXPECT_EQ(rec.ColorText4, labels ? 0 : 14) << s.header;
+        EXPECT_EQ(rec.WordsAlpha(0), "") << s.header;
+    }
+}
+
+TEST_F(SettingsTextTest, EachSectionCopiesOnlyItsOwnFields) {
+    UserSet src = UnusualWithLabelSlots();
+    src.AlphabetEnd = "X"; // already settled, so the copy holds the same letter
+    const UserSet before = Defaults();
+    // What a copy of src looks like: the captions flag stays dst's.
+    UserSet copied = src;
+    copied.ButtonCaptionsOn = before.ButtonCaptionsOn;
+    for (const SectionCase& s : kSections) {
+        UserSet dst = before;
+        s.proc(umCopy, dst, src);
+        EXPECT_EQ(TextOf(dst), WithBlockOf(TextOf(before), s.header, TextOf(copied))) << s.header;
+        const bool labels = std::string(s.header) == "[Label Colors]";
+        EXPECT_EQ(dst.ColorTextDisabled, labels ? 13 : before.ColorTextDisabled) << s.header;
+        EXPECT_EQ(dst.ColorText4, labels ? 14 : before.ColorText4) << s.header;
+    }
+}
+
+TEST_F(SettingsTextTest, EachSectionWritesItsBlockFromSrc) {
+    const UserSet src = Unusual();
+    UserSet dst = Defaults();
+    dst.ButtonCaptionsOn = vbFalse;
+    UserSet written = src; // every key from src but the captions flag, which is dst's
+    written.ButtonCaptionsOn = dst.ButtonCaptionsOn;
+    const std::string whole = TextOf(written);
+    for (const SectionCase& s : kSections) {
+        IniText = "";
+        s.proc(umWrite, dst, src);
+        EXPECT_EQ(IniText, BlockOf(whole, s.header)) << s.header;
+    }
+}
+
+TEST_F(SettingsTextTest, EachSectionReadsOnlyItsOwnKeys) {
+    const UserSet unusual = Unusual();
+    for (const SectionCase& s : kSections) {
+        IniText = TextOf(unusual);
+        UserSet rec = Defaults();
+        rec.ColorTextDisabled = 13;
+        rec.ColorText4 = 14;
+        s.proc(umRead, rec, rec);
+        EXPECT_EQ(TextOf(rec), WithBlockOf(kDefaultText, s.header, TextOf(unusual))) << s.header;
+        const bool labels = std::string(s.header) == "[Label Colors]";
+        EXPECT_EQ(rec.ColorTextDisabled, labels ? forms::RGB(204, 204, 204) : 13) << s.header;
+        EXPECT_EQ(rec.ColorText4, labels ? 0 : 14) << s.header;
+    }
 }
