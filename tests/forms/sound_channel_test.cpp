@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -161,6 +163,38 @@ TEST(WaveLength, HeaderCases) {
     EXPECT_LT(forms::WaveLengthMs(compressed), 0);
 
     EXPECT_LT(forms::WaveLengthMs({}), 0);
+}
+
+} // namespace
+
+namespace {
+
+// Plays two sounds with no audio device to be had; exits 0 when they kept time.
+[[noreturn]] void PlaySilently() {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    auto clock = std::make_shared<forms::VirtualClock>(1000);
+    forms::SetClock(clock);
+    const std::string file =
+        (fs::temp_directory_path() / ("wo_silent_" + std::to_string(getpid()) + ".wav")).string();
+    wo_test::WriteWave(file, 200);
+    forms::SoundChannel a, b;
+    for (forms::SoundChannel* ch : {&a, &b}) {
+        ch->SetFileName(file);
+        ch->SetCommand("Open");
+        ch->SetCommand("Play");
+    }
+    const bool playing = a.Mode() == forms::mciModePlay && b.Mode() == forms::mciModePlay;
+    clock->Advance(200);
+    const bool ended = a.Mode() == forms::mciModeStop;
+    fs::remove(file);
+    std::exit(playing && ended && !forms::EnsureAudioOpen() ? 0 : 1);
+}
+
+// Without an audio device the channels keep time silently, and the log says so. Run in a fresh
+// process, so that no earlier test has opened the device.
+TEST(SoundChannelWithoutAudio, KeepsTimeSilently) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(PlaySilently(), ::testing::ExitedWithCode(0), "No audio device");
 }
 
 } // namespace
