@@ -143,3 +143,33 @@ static void BM_IdleLoopWakeups(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_IdleLoopWakeups)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A loop waiting for a dialog (calling DoEvents until it closes) for one second, real clock.
+static void BM_DoEventsWaitLoop(benchmark::State& state) {
+    Runtime& r = TheRuntime();
+    for (auto _ : state) {
+        forms::SetClock(nullptr);
+        rusage u0{}, u1{};
+        getrusage(RUSAGE_SELF, &u0);
+        const int64_t wakes0 = forms::Application::WakeCount();
+        const auto t0 = std::chrono::steady_clock::now();
+        int calls = 0;
+        while (std::chrono::steady_clock::now() - t0 < std::chrono::seconds(1)) {
+            forms::DoEvents();
+            ++calls;
+        }
+        const double secs =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        getrusage(RUSAGE_SELF, &u1);
+        const double cpu = (u1.ru_utime.tv_sec - u0.ru_utime.tv_sec) +
+                           (u1.ru_stime.tv_sec - u0.ru_stime.tv_sec) +
+                           ((u1.ru_utime.tv_usec - u0.ru_utime.tv_usec) +
+                            (u1.ru_stime.tv_usec - u0.ru_stime.tv_usec)) /
+                               1e6;
+        state.counters["calls_per_s"] = calls / secs;
+        state.counters["wakeups_per_s"] = (forms::Application::WakeCount() - wakes0) / secs;
+        state.counters["cpu_ms_per_s"] = cpu * 1000 / secs;
+        forms::SetClock(r.clock);
+    }
+}
+BENCHMARK(BM_DoEventsWaitLoop)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -165,15 +165,26 @@ void RaiseClick(Target t, bool dbl) {
 
 void DeliverQueued();
 
+// A captured target loses the mouse when it goes away or is disabled (as the platform cancels the
+// capture of a window that is disabled): the rest of that press goes nowhere.
+bool CaptureHolds() {
+    Target t = a.capture;
+    return Alive(t) && t.form->Enabled() && (!t.control || t.control->Enabled());
+}
+
 void HandleMouse(const InputEvent& e) {
     a.mx = e.x;
     a.my = e.y;
-    if (a.capture && !Alive(a.capture)) a.capture = {};
+    bool cancelled = false;
+    if (a.capture && !CaptureHolds()) {
+        a.capture = {};
+        cancelled = a.buttons != 0;
+    }
     if (e.kind == InputEvent::MouseMove) {
         Target t = a.capture ? a.capture : HitTest(e.x, e.y);
         a.hover = t;
         Application::UpdateCursor();
-        if (!t || (!a.capture && !t.form->Enabled())) return;
+        if (!t || cancelled || (!a.capture && !t.form->Enabled())) return;
         RaiseMouse(t, MouseKind::Move, a.buttons, e.x, e.y);
         return;
     }
@@ -197,6 +208,7 @@ void HandleMouse(const InputEvent& e) {
     // Up.
     a.buttons &= ~e.button;
     Target t = a.capture;
+    if (cancelled) return;
     if (!t) {
         t = HitTest(e.x, e.y);
         if (!t || !t.form->Enabled()) return;
@@ -402,13 +414,15 @@ void QueueUncoveredArea(const IRect& r) {
 }
 } // namespace detail
 
-void Application::Start(const ScreenOptions& options) {
-    if (a.started) return;
+bool Application::Start(const ScreenOptions& options) {
+    if (a.started) return backend::IsOpen();
     ScreenOptions o = options;
     if (o.title.empty()) o.title = a.title;
-    backend::Open(o); // without a window the runtime still runs (nothing is shown)
+    o.title = Cp1252ToUtf8(o.title);
+    const bool shown = backend::Open(o);
     detail::StartScreen(o.width, o.height);
     a.started = true;
+    return shown;
 }
 
 bool Application::Started() {
@@ -535,7 +549,7 @@ const std::string& Application::Title() {
 }
 void Application::SetTitle(const std::string& t) {
     a.title = t;
-    backend::SetTitle(t);
+    backend::SetTitle(Cp1252ToUtf8(t));
 }
 
 Form* Application::ActiveForm() {

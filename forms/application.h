@@ -29,7 +29,9 @@ class Application {
   public:
     // Starts the runtime: SDL video, the window and the virtual screen. Called by Run when not
     // yet started; tests start it themselves (dummy drivers) through the headless fixture.
-    static void Start(const ScreenOptions& options = {});
+    // Returns false when no window could be opened (the reason is on stderr); the runtime then
+    // runs without showing anything.
+    static bool Start(const ScreenOptions& options = {});
     static bool Started();
     // Destroys every form and timer and closes the window (also resets the twips, the clock
     // is kept). After it Start may be called again.

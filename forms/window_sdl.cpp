@@ -184,9 +184,19 @@ bool Open(const ScreenOptions& o) {
     }
     Uint32 flags = SDL_WINDOW_SHOWN;
     int w = o.width * std::max(1, o.windowScale), h = o.height * std::max(1, o.windowScale);
-    if (!o.windowed) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    s.window = SDL_CreateWindow(o.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
-                                h, flags);
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+    if (!o.windowed) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        // Created at the display's size and place, so that it covers the display even where no
+        // window manager makes it full-screen.
+        SDL_DisplayMode mode;
+        if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+            w = mode.w;
+            h = mode.h;
+            x = y = 0;
+        }
+    }
+    s.window = SDL_CreateWindow(o.title.c_str(), x, y, w, h, flags);
     if (!s.window) {
         std::fprintf(stderr, "forms: cannot open the window: %s\n", SDL_GetError());
         if (s.ownsVideo) SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -222,13 +232,19 @@ void Present(const Canvas& screen, const std::vector<IRect>& rects) {
     if (!s.window) return;
     SDL_Surface* surf = SDL_GetWindowSurface(s.window);
     if (!surf) return;
-    if (surf->w != s.map.windowW || surf->h != s.map.windowH) Remap();
+    std::vector<IRect> all;
+    if (surf->w != s.map.windowW || surf->h != s.map.windowH) {
+        // The window changed size: the bars are cleared and the whole screen goes out again.
+        Remap();
+        all.assign(1, IRect{0, 0, screen.Width(), screen.Height()});
+    }
+    const std::vector<IRect>& todo = all.empty() ? rects : all;
     const bool direct32 = surf->format->BytesPerPixel == 4 && surf->format->Rmask == 0x00FF0000 &&
                           surf->format->Gmask == 0x0000FF00 && surf->format->Bmask == 0x000000FF;
     std::vector<SDL_Rect> out;
     if (SDL_MUSTLOCK(surf)) SDL_LockSurface(surf);
     const IRect whole{0, 0, screen.Width(), screen.Height()};
-    for (const IRect& r0 : rects) {
+    for (const IRect& r0 : todo) {
         IRect r = r0.Intersect(whole);
         if (r.Empty()) continue;
         if (s.map.scale == 1 && s.map.offX == 0 && s.map.offY == 0 && r.x + r.w <= surf->w &&

@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv) {
     forms::Application::SetTitle("Wise Owlet");
-    forms::Application::Start(forms::ParseScreenArgs(argc, argv));
+    if (!forms::Application::Start(forms::ParseScreenArgs(argc, argv))) return 1;
     const int status = forms::Application::Run(FrmMain);
     forms::Application::Shutdown();
     return status;

@@ -172,6 +172,21 @@ TEST_F(EventsTest, CaptureKeepsTheMouseUntilUpAndClickNeedsTheSameControl) {
     EXPECT_EQ(Joined(), "InnerMove:0,0@10,10");
 }
 
+TEST_F(EventsTest, DisablingTheFormDuringAPressCancelsTheRestOfIt) {
+    board->Inner.MouseDown = [this](int, int, float, float) {
+        Log("InnerDown");
+        board->SetEnabled(false);
+    };
+    h.Down(35, 35);
+    h.Move(36, 36);
+    h.Up(36, 36);
+    EXPECT_EQ(Joined(), "InnerDown");
+    board->SetEnabled(true);
+    g_log.clear();
+    h.Move(37, 37); // the next moves are the form's again
+    EXPECT_EQ(Joined(), "InnerMove:0,0@7,7");
+}
+
 TEST_F(EventsTest, ButtonMasksShiftMasksAndFloatCoordinates) {
     h.KeyDown(vbKeyShift, vbShiftMask);
     h.Down(40, 40, vbRightButton);
@@ -357,6 +372,36 @@ TEST_F(FormsTest, KeysGoToTheActiveForm) {
     h.Key(vbKeyReturn);
     h.Key(vbKeyA, vbCtrlMask);
     EXPECT_EQ(Joined(), "Dialog.KeyDown13,0 Dialog.KeyDown65,2");
+}
+
+TEST_F(FormsTest, ModalShowWaitsWithTheOtherFormsDisabled) {
+    Main->Show();
+    h.Pump();
+    Timer close;
+    close.SetInterval(500);
+    bool mainEnabledMeanwhile = true;
+    close.Tick = [&] {
+        mainEnabledMeanwhile = Main->Enabled();
+        Dialog->Hide();
+    };
+    const int64_t before = h.Now();
+    Dialog->Show(1);
+    EXPECT_EQ(h.Now() - before, 500); // the wait loop let the virtual clock run to the tick
+    EXPECT_FALSE(mainEnabledMeanwhile);
+    EXPECT_TRUE(Main->Enabled());
+}
+
+TEST_F(FormsTest, TypedTextAndEnterArriveAsKeyPress) {
+    struct Typing : NamedForm {
+        Typing() : NamedForm("T") {}
+        void Form_KeyPress(int16_t& k) override { Log("Press" + std::to_string(k)); }
+    } t;
+    t.Show();
+    h.Pump();
+    g_log.clear();
+    h.Type("a\xc3\xa9"); // "a" and e-acute: single-byte Western code page values
+    h.Key(vbKeyReturn);
+    EXPECT_EQ(Joined(), "Press97 Press233 T.KeyDown13,0 Press13");
 }
 
 TEST_F(FormsTest, MinimiseRaisesResizeAtOnceAndRestoreRaisesItAgain) {

@@ -73,7 +73,10 @@ bool Capture(const std::string& display, std::vector<int32_t>& out, int& w, int&
     const std::string file =
         (fs::temp_directory_path() / ("wo_xwd_" + std::to_string(getpid()))).string();
     const std::string cmd = "xwd -root -silent -display " + display + " -out " + file;
-    if (std::system(cmd.c_str()) != 0) return false;
+    if (int rc = std::system(cmd.c_str()); rc != 0) {
+        std::fprintf(stderr, "%s: status %d\n", cmd.c_str(), rc);
+        return false;
+    }
     std::ifstream in(file, std::ios::binary);
     std::vector<uint8_t> d((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     fs::remove(file);
@@ -82,13 +85,22 @@ bool Capture(const std::string& display, std::vector<int32_t>& out, int& w, int&
         return (uint32_t(d[o]) << 24) | (uint32_t(d[o + 1]) << 16) | (uint32_t(d[o + 2]) << 8) |
                d[o + 3];
     };
-    if (d.size() < 100) return false;
+    if (d.size() < 100) {
+        std::fprintf(stderr, "xwd: no header\n");
+        return false;
+    }
     const uint32_t headerSize = u32(0), width = u32(4), height = u32(5), byteOrder = u32(7);
     const uint32_t bpp = u32(11), bytesPerLine = u32(12), rmask = u32(14), gmask = u32(15),
                    bmask = u32(16), ncolors = u32(19);
-    if (bpp != 32) return false;
+    if (bpp != 32 && bpp != 24) {
+        std::fprintf(stderr, "xwd: %u bits per pixel\n", bpp);
+        return false;
+    }
     const size_t start = headerSize + size_t(ncolors) * 12;
-    if (d.size() < start + size_t(bytesPerLine) * height) return false;
+    if (d.size() < start + size_t(bytesPerLine) * height) {
+        std::fprintf(stderr, "xwd: short file (%zu bytes)\n", d.size());
+        return false;
+    }
     auto shift = [](uint32_t m) {
         int s = 0;
         while (m && !(m & 1)) {
@@ -102,9 +114,11 @@ bool Capture(const std::string& display, std::vector<int32_t>& out, int& w, int&
     out.assign(size_t(w) * h, 0);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const uint8_t* p = &d[start + size_t(y) * bytesPerLine + size_t(x) * 4];
-            uint32_t v = byteOrder == 0 ? (p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24)
-                                        : (uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3]);
+            const size_t bytes = bpp / 8;
+            const uint8_t* p = &d[start + size_t(y) * bytesPerLine + size_t(x) * bytes];
+            uint32_t v = 0;
+            for (size_t i = 0; i < bytes; ++i)
+                v |= uint32_t(p[byteOrder == 0 ? i : bytes - 1 - i]) << (8 * i);
             int r = (v & rmask) >> shift(rmask), g = (v & gmask) >> shift(gmask),
                 b = (v & bmask) >> shift(bmask);
             out[size_t(y) * w + x] = RGB(r, g, b);
@@ -116,28 +130,15 @@ bool OnPath(const char* tool) {
     return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-TEST(XvfbTest, RealWindowShowsTheHeadlessPixels) {
-    if (!OnPath("Xvfb")) GTEST_SKIP() << "Xvfb is not installed (scripts/setup.sh installs xvfb)";
-    if (!OnPath("xwd")) GTEST_SKIP() << "xwd is not installed (scripts/setup.sh installs x11-apps)";
-
-    // The headless render.
-    std::vector<int32_t> expected;
-    {
-        testsupport::Headless h(kW, kH);
-        SampleForm f;
-        f.Show();
-        h.Pump();
-        const Canvas& c = Screen::Pixels();
-        for (int y = 0; y < kH; ++y)
-            for (int x = 0; x < kW; ++x)
-                expected.push_back(c.GetPixel(x, y));
-    }
-
+// Starts a private X server of the size, shows the sample form in a real window on it (windowed at
+// the virtual size, or full-screen and scaled) and reads the server's screen back.
+void RenderInXvfb(int serverW, int serverH, bool windowed, std::vector<int32_t>& got, int& w,
+                  int& h) {
     // A private X server on a display number it picks itself (written to a pipe), so that it
     // never meets another server of the machine.
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
-    const std::string size = std::to_string(kW) + "x" + std::to_string(kH) + "x24";
+    const std::string size = std::to_string(serverW) + "x" + std::to_string(serverH) + "x24";
     std::vector<std::string> args = {
         "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", size, "-nolisten", "tcp"};
     std::vector<char*> argv;
@@ -176,10 +177,8 @@ TEST(XvfbTest, RealWindowShowsTheHeadlessPixels) {
     ScreenOptions o;
     o.width = kW;
     o.height = kH;
-    o.windowed = true; // the window fills the server's screen at scale 1
+    o.windowed = windowed;
     Application::Start(o);
-    std::vector<int32_t> got;
-    int w = 0, h = 0;
     {
         SampleForm f;
         f.Show();
@@ -195,7 +194,35 @@ TEST(XvfbTest, RealWindowShowsTheHeadlessPixels) {
     Application::Shutdown();
     setenv("SDL_VIDEODRIVER", savedDriver.empty() ? "dummy" : savedDriver.c_str(), 1);
     Application::SetErrorPolicy(ErrorPolicy::ShowAndEnd);
+}
 
+// The headless render of the sample form.
+std::vector<int32_t> HeadlessRender() {
+    std::vector<int32_t> expected;
+    testsupport::Headless h(kW, kH);
+    SampleForm f;
+    f.Show();
+    h.Pump();
+    const Canvas& c = Screen::Pixels();
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            expected.push_back(c.GetPixel(x, y));
+    return expected;
+}
+
+#define REQUIRE_XVFB()                                                                             \
+    if (!OnPath("Xvfb")) GTEST_SKIP() << "Xvfb is not installed (scripts/setup.sh installs xvfb)"; \
+    if (!OnPath("xwd"))                                                                            \
+    GTEST_SKIP() << "xwd is not installed (scripts/setup.sh installs "                             \
+                    "x11-apps)"
+
+TEST(XvfbTest, RealWindowShowsTheHeadlessPixels) {
+    REQUIRE_XVFB();
+    const std::vector<int32_t> expected = HeadlessRender();
+    std::vector<int32_t> got;
+    int w = 0, h = 0;
+    RenderInXvfb(kW, kH, true, got, w, h);
+    if (HasFatalFailure()) return;
     ASSERT_EQ(w, kW);
     ASSERT_EQ(h, kH);
     int differ = 0, firstX = -1, firstY = -1;
@@ -208,6 +235,27 @@ TEST(XvfbTest, RealWindowShowsTheHeadlessPixels) {
                 }
             }
     EXPECT_EQ(differ, 0) << "first difference at " << firstX << "," << firstY;
+}
+
+TEST(XvfbTest, FullScreenScalesWithTheAspectKept) {
+    REQUIRE_XVFB();
+    const std::vector<int32_t> expected = HeadlessRender();
+    // Twice the virtual size across, more than twice down: scale 2, bars above and below.
+    constexpr int kSW = 2 * kW, kSH = 2 * kH + 40;
+    std::vector<int32_t> got;
+    int w = 0, h = 0;
+    RenderInXvfb(kSW, kSH, false, got, w, h);
+    if (HasFatalFailure()) return;
+    ASSERT_EQ(w, kSW);
+    ASSERT_EQ(h, kSH);
+    int differ = 0;
+    for (int y = 0; y < kSH; ++y)
+        for (int x = 0; x < kSW; ++x) {
+            const int sy = y - 20;
+            const int32_t want = sy < 0 || sy >= 2 * kH ? 0 : expected[size_t(sy / 2) * kW + x / 2];
+            differ += got[size_t(y) * kSW + x] != want;
+        }
+    EXPECT_EQ(differ, 0);
 }
 
 } // namespace
