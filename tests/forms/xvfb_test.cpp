@@ -168,7 +168,7 @@ void RenderInXvfb(int serverW, int serverH, bool windowed, std::vector<int32_t>&
     ASSERT_FALSE(number.empty()) << "Xvfb did not start";
     const std::string display = ":" + number;
 
-    LeakCheckOff noLeakCheck;
+    [[maybe_unused]] LeakCheckOff noLeakCheck;
     const char* oldDriver = std::getenv("SDL_VIDEODRIVER");
     const std::string savedDriver = oldDriver ? oldDriver : "";
     setenv("SDL_VIDEODRIVER", "x11", 1);
