@@ -34,6 +34,9 @@ TEST_F(FrmMainTest, ArraysHaveTheirRanges) {
         {"TRCImg_Menu", m.TRCImg_Menu.LBound(), m.TRCImg_Menu.UBound(), 5},
         {"TRCImg_SubMenu", m.TRCImg_SubMenu.LBound(), m.TRCImg_SubMenu.UBound(), 4},
         {"PuzImg_Arrow", m.PuzImg_Arrow.LBound(), m.PuzImg_Arrow.UBound(), 7},
+        {"ATImg_ShowBoard", m.ATImg_ShowBoard.LBound(), m.ATImg_ShowBoard.UBound(), 1},
+        {"TrcLbl_Numbers", m.TrcLbl_Numbers.LBound(), m.TrcLbl_Numbers.UBound(), 2},
+        {"TrcLbl_Word", m.TrcLbl_Word.LBound(), m.TrcLbl_Word.UBound(), 2},
     };
     for (const Range& r : ranges) {
         EXPECT_EQ(r.lo, 0) << r.name;
@@ -41,6 +44,8 @@ TEST_F(FrmMainTest, ArraysHaveTheirRanges) {
     }
     EXPECT_THROW(m.Label_Alpha(30), forms::RuntimeError);
     EXPECT_THROW(m.AT_MM_Alphabet(7), forms::RuntimeError);
+    EXPECT_NO_THROW(m.AT_MM_Alphabet(0));
+    EXPECT_THROW(m.AT_MM_Alphabet(-1), forms::RuntimeError);
     // Swatches sit in their strips.
     EXPECT_EQ(m.AT_Image_ColorPicker(11).Parent(), &m.AT_Picture_Holder_ColorPicker1);
     EXPECT_EQ(m.AT_Image_ColorPicker(12).Parent(), &m.AT_Picture_Holder_ColorPicker2);
