@@ -283,6 +283,13 @@ TEST_F(ShellTest, EndProgramUnloadsTheFormsInItsOrder) {
     EXPECT_FALSE(FrmMain.IsLoaded());
 }
 
+TEST_F(ShellTest, EndProgramReleasesTheShownOptionsDialog) {
+    StartAndShow();
+    OptionsForm = std::make_unique<FrmOptionsForm>();
+    OptionsForm->Show();
+    EndAndCheck([] { EXPECT_EQ(OptionsForm, nullptr); });
+}
+
 TEST_F(ShellTest, EndProgramStillEndsWhenTheDebugDumpsFail) {
     folder.Write("zWO.WO", "");
     StartAndShow();
