@@ -71,6 +71,17 @@ TEST_F(FrmMainTest, BoardEventsGoToTheRouterFirst) {
                  "ProcessTraceEvent 107 5", "ProcessTraceEvent 104 1"}));
 }
 
+TEST_F(FrmMainTest, MouseArgumentsReachTheRouterAndTheTracingClickAsGiven) {
+    FrmMainForm& m = *FrmMain;
+    PlaceholderArgs().clear();
+    m.Picture_DrawBoard.MouseUp(2, 1, 10.5f, 20.25f);
+    m.AT_Image_ColorPicker(5).MouseMove(1, 4, 3.5f, 7);
+    m.AT_Image_ColorPicker(5).Click(); // a swatch click carries no mouse arguments
+    m.TrcLbl_Word(1).MouseMove(4, 2, 6, 0.5f);
+    EXPECT_EQ(PlaceholderArgs(),
+              (V{"2 1 10.5 20.25", "2 1 10.5 20.25", "1 4 3.5 7", "0 0 0 0", "4 2 6 0.5"}));
+}
+
 TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {
     FrmMainForm& m = *FrmMain;
     m.Picture_DrawBoard.MouseUp(1, 0, 10, 10);
