@@ -356,6 +356,21 @@ TEST_F(AnimationTest, ThePuzzleWaitOnlyStopsTheTimerAndUnknownKindsDoNothing) {
     EXPECT_EQ(Board().Point(259, 150), kBack);
 }
 
+TEST_F(AnimationTest, ADrawTickForNeitherOfTwoCharactersDrawsNothingAndRunsOn) {
+    Settings.UserLevel = 0;
+    LayOutTwo("1", "1");
+    DrawAlphaForTrace();
+    for (int16_t which : {0, 3}) {
+        CurAlphaNo = which;
+        const int16_t point = TraceAnim.AnimPoint;
+        AnimationTimerTick();
+        EXPECT_TRUE(Anim().Enabled()) << which;
+        EXPECT_EQ(TraceAnim.AnimPoint, point) << which;
+    }
+    EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 1, 0, 4), kTrack);
+    EXPECT_EQ(PixelAtPoint(AlphaCur2, 0, 1, 0, 4), kTrack);
+}
+
 TEST_F(AnimationTest, TheOptionsPreviewDrawsItsOwnRecord) {
     AlphaOpt.Alpha = "A";
     AlphaOpt.BaseDivisor = 1.2f;
