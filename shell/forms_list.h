@@ -27,6 +27,7 @@ class FrmPassWordForm : public PlaceholderForm {
 class FrmCompletionForm : public PlaceholderForm {
   public:
     FrmCompletionForm() : PlaceholderForm("FrmCompletion", forms::FormLayer::Dialog) {}
+    forms::Label lbl_WellDone{this}; // the message the finished activity sets
 };
 // Placeholder until the background form is built.
 class FrmBackGroundForm : public PlaceholderForm {

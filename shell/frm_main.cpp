@@ -58,6 +58,7 @@ void FrmMainForm::PlaceDesignControls() {
     PuzLbl_Clock.SetFontName("Courier New");
     PuzLbl_Clock.SetFontBold(true);
     PuzLbl_Clock.SetBackStyle(0);
+    PuzPict_Clock.SetBackColor(forms::RGB(0, 51, 102));
 
     // The holder of the invisible controls. Its left edge also places the word label over the
     // centre of the drawing board.
