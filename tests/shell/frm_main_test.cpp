@@ -42,6 +42,9 @@ TEST_F(FrmMainTest, ArraysHaveTheirRanges) {
         {"TRCImg_Menu", m.TRCImg_Menu.LBound(), m.TRCImg_Menu.UBound(), 5},
         {"TRCImg_SubMenu", m.TRCImg_SubMenu.LBound(), m.TRCImg_SubMenu.UBound(), 4},
         {"PuzImg_Arrow", m.PuzImg_Arrow.LBound(), m.PuzImg_Arrow.UBound(), 7},
+        {"ATImg_ShowBoard", m.ATImg_ShowBoard.LBound(), m.ATImg_ShowBoard.UBound(), 1},
+        {"TrcLbl_Numbers", m.TrcLbl_Numbers.LBound(), m.TrcLbl_Numbers.UBound(), 2},
+        {"TrcLbl_Word", m.TrcLbl_Word.LBound(), m.TrcLbl_Word.UBound(), 2},
     };
     for (const Range& r : ranges) {
         EXPECT_EQ(r.lo, 0) << r.name;
@@ -49,6 +52,8 @@ TEST_F(FrmMainTest, ArraysHaveTheirRanges) {
     }
     EXPECT_THROW(m.Label_Alpha(30), forms::RuntimeError);
     EXPECT_THROW(m.AT_MM_Alphabet(7), forms::RuntimeError);
+    EXPECT_NO_THROW(m.AT_MM_Alphabet(0));
+    EXPECT_THROW(m.AT_MM_Alphabet(-1), forms::RuntimeError);
     // Swatches sit in their strips.
     EXPECT_EQ(m.AT_Image_ColorPicker(11).Parent(), &m.AT_Picture_Holder_ColorPicker1);
     EXPECT_EQ(m.AT_Image_ColorPicker(12).Parent(), &m.AT_Picture_Holder_ColorPicker2);
@@ -75,6 +80,25 @@ TEST_F(FrmMainTest, BoardAndSwatchEventsGoToTheRouterFirst) {
     EXPECT_EQ(HintState, 3);
     m.Picture_ShowBoard.MouseMove(0, 0, 3, 4);
     EXPECT_EQ(HintState, 2);
+}
+
+TEST_F(FrmMainTest, MouseArgumentsReachTheRouterAndTheTracingClickAsGiven) {
+    FrmMainForm& m = *FrmMain;
+    PlaceholderArgs().clear();
+    m.Picture_DrawBoard.MouseUp(2, 1, 10.5f, 20.25f);
+    EXPECT_EQ(PlaceholderArgs(), V{"2 1 10.5 20.25"});
+    // The router tests the brush's tip, 16 left of and 16 below the point it is given: on the
+    // letter's first point the letter takes the colour, well off it the board does.
+    const float x = AlphaCur.PointX(0, 1) + 16.0f, y = AlphaCur.PointY(0, 1) - 16.0f;
+    const int32_t board = m.Picture_DrawBoard.BackColor();
+    m.AT_Image_ColorPicker(5).MouseMove(1, 4, 3.5f, 7);
+    m.AT_Image_ColorPicker(5).Click();
+    m.Picture_DrawBoard.MouseUp(1, 0, x, y);
+    EXPECT_EQ(AlphaCur.ColorLineHL, Palette(5));
+    EXPECT_EQ(m.Picture_DrawBoard.BackColor(), board);
+    m.AT_Image_ColorPicker(5).Click();
+    m.Picture_DrawBoard.MouseUp(1, 0, x - 40, y + 40);
+    EXPECT_EQ(m.Picture_DrawBoard.BackColor() & 0xFFFFFF, Palette(5));
 }
 
 TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {

@@ -68,6 +68,7 @@ class ShellTest : public ::testing::Test {
         HoverColor = PrevHoverColor = -9997;
         LastCoinHover = 0;
         PlaceholderCalls().clear();
+        PlaceholderArgs().clear();
     }
     void TearDown() override {
         unsetenv("WO_WINDOWS_DIR");
