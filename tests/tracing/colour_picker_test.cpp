@@ -20,6 +20,13 @@ class ColourTest : public ShellTest {
         StartAndShow(); // the tracing screen with its first character
         StopAnimTimer();
     }
+    // The other tracing tests run without the main window this one had.
+    void TearDown() override {
+        TraceAnim = TraceData{};
+        MMTimer = nullptr;
+        AlphaCur.Board = AlphaCur2.Board = nullptr;
+        ShellTest::TearDown();
+    }
 
     FrmMainForm& M() { return *FrmMain; }
     forms::ImageList& List() { return M().AT_ImageList_ColorPickers; }
