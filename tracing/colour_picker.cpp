@@ -76,8 +76,8 @@ void SetIconPointer(Target& target, const forms::ImageList& list, int n, int hot
     target.SetMousePointer(forms::vbCustom);
 }
 
-// The hand over the word points with its fingertip, at the top of the icon's middle.
-constexpr int kHandHotX = 16, kHandHotY = 1;
+// The hand over the word points with its fingertip.
+constexpr int kHandHotX = 12, kHandHotY = 2;
 
 void FillPalette() {
     // (red, green, blue) per slot. Slot 27 shows white, so it gives white.
