@@ -1,5 +1,5 @@
 #pragma once
-// The coin puzzle as the shell and the main window call it.
+// The coin puzzle as the shell, the main window and the colour picker call it.
 #include "puzzle/coin_board.h"
 #include "puzzle/coin_moves.h"
 #include "puzzle/puzzle_clock.h"
