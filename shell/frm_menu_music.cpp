@@ -32,6 +32,7 @@ FrmMenuMusicForm::FrmMenuMusicForm() {
     Pict_Holder.SetBorderStyle(0);
     Lbl_Heading.SetCaption("Music");
     Lbl_Heading.SetBackColor(forms::RGB(51, 102, 51));
+    Lbl_Heading.SetBackStyle(forms::vbTransparent); // the skin's heading band shows through
     Lbl_Heading.SetForeColor(forms::RGB(255, 255, 0));
     Lbl_Close.SetCaption(std::string(1, static_cast<char>(0xD1)));
     Lbl_Close.SetBackStyle(forms::vbTransparent);
