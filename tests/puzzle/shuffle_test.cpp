@@ -1,6 +1,7 @@
 // Shuffling a new game, instantly and paced, stopping a paced shuffle, and the history of the last
 // ten boards.
 #include "puzzle_fixture.h"
+#include "tracing/colour_picker.h"
 
 #include <algorithm>
 
@@ -278,6 +279,29 @@ TEST_F(HistoryTest, AStepAtLevelIMarksTheNextCoinAndColoursTheHomes) {
         EXPECT_EQ(M().PuzLbl_Coin(i).ForeColor(), PuzColorNormal) << i;
     ClickButton(1);
     EXPECT_EQ(M().PuzLbl_Coin(0).ForeColor(), PuzColorCorrect) << "A is home again";
+}
+
+} // namespace
+
+namespace {
+
+// A picked colour waits for the child's click on a coin: the shuffle's own moves are no clicks.
+TEST_F(ShuffleTest, TheShufflesMovesLeaveAWaitingColourAlone) {
+    Begin(1);
+    Lay(Solved(" ", ""), {3, 6});
+    ColorPending = forms::vbTrue;
+    PickedColor = 5;
+    forms::SetRandomSource([] { return 0.0; });
+    int16_t moves = 0;
+    forms::Flag instant = forms::vbTrue;
+    NewPuzzleGame(moves, instant);
+    EXPECT_EQ(PuzBlankCell, (CoinCell{3, 0})) << "the slide was made";
+    EXPECT_EQ(ColorPending, forms::vbTrue) << "and the colour still waits";
+    EXPECT_EQ(PuzColorNormal, 0);
+    // The child's click takes it.
+    ClickCoin(0);
+    EXPECT_EQ(ColorPending, forms::vbFalse);
+    EXPECT_EQ(PuzBlankCell, (CoinCell{3, 0})) << "a click that applies a colour moves nothing";
 }
 
 } // namespace
