@@ -167,6 +167,11 @@ void ShuffleLevelII_III(int16_t& moves, forms::Flag& instant) {
     PuzHistCount = 1;
     PuzBlankIndex = FindBlankCoin();
     PlaceBlankCoin();
+    // A step back or forward during a paced shuffle moved the blank's picture to where the blank
+    // coin was then; the slides since have carried the coin on. Only the blank coin keeps it.
+    if (Settings.UserLevel == kLevelII)
+        for (int16_t i = 0; i <= kLastCoin; ++i)
+            SetCoinPicture(i, cpNormal);
     MarkBlankCoinLevelII(forms::vbTrue);
     AnimateClockArrows(forms::vbTrue);
     PuzShuffling = forms::vbFalse;

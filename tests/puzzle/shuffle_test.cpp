@@ -305,3 +305,32 @@ TEST_F(ShuffleTest, TheShufflesMovesLeaveAWaitingColourAlone) {
 }
 
 } // namespace
+
+namespace {
+
+// Back and forward stay live during a paced shuffle and act on the game being replaced; the
+// shuffle goes on from the board they restore and ends with a consistent board.
+TEST_F(HistoryTest, StepsBackDuringAPacedShuffleLeaveAConsistentBoard) {
+    Play(3);
+    OnAnimationTick([&](int tick) {
+        if (tick == 15) PostClickOn(M().PuzImg_Menu(0));
+        if (tick == 40) PostClickOn(M().PuzImg_Menu(0));
+    });
+    ClickButton(2);
+    EXPECT_GT(ticks_, 1000) << "the shuffle ran to its end";
+    EXPECT_EQ(PuzHistCount, 1);
+    const Board b = Captions();
+    EXPECT_EQ(Inversions(b) % 2, 0);
+    int hidden = 0, blankPictures = 0;
+    for (int16_t i = 0; i <= 27; ++i) {
+        hidden += !M().PuzImg_Coin(i).Visible();
+        blankPictures += M().PuzImg_Coin(i).Picture() == M().PuzImgLst_Menus.Picture(cpBlank);
+    }
+    EXPECT_EQ(hidden, 1);
+    EXPECT_FALSE(M().PuzImg_Coin(CellToIndex(PuzBlankCell)).Visible());
+    EXPECT_EQ(b[CellToIndex(PuzBlankCell)], "");
+    EXPECT_EQ(blankPictures, 1);
+    EXPECT_EQ(M().PuzImg_Coin(FindBlankCoin()).Picture(), M().PuzImgLst_Menus.Picture(cpBlank));
+}
+
+} // namespace
