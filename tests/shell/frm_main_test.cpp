@@ -86,10 +86,17 @@ TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {
     FrmMainForm& m = *FrmMain;
     m.Picture_DrawBoard.MouseUp(1, 0, 10, 10);
     EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 101 0", "TraceClick"}));
+    // The word is spoken (not while a stroke is being drawn).
+    m.AT_TimerTMR.SetEnabled(false);
+    forms::SoundChannel& speech = m.AT_MM_Alphabet(1);
     m.Picture_ShowBoard.MouseUp(1, 0, 10, 10);
-    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 109 0", "SpeakWord"}));
+    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 109 0"}));
+    EXPECT_EQ(speech.FileName(), PathSoundsAlphabets + "\\Word_A.Wav");
+    speech.SetCommand("Close");
+    speech.SetFileName("");
     m.ATImg_ShowBoard(0).MouseUp(1, 0, 1, 1);
-    EXPECT_EQ(Calls(), V{"SpeakWord"});
+    EXPECT_TRUE(Calls().empty());
+    EXPECT_EQ(speech.FileName(), PathSoundsAlphabets + "\\Word_A.Wav");
 }
 
 TEST_F(FrmMainTest, AReleaseTheRouterTakesGoesNoFurther) {
@@ -104,18 +111,22 @@ TEST_F(FrmMainTest, AReleaseTheRouterTakesGoesNoFurther) {
 
 TEST_F(FrmMainTest, ClickingTheWordReadsItOutFromItsFirstLetter) {
     FrmMainForm& m = *FrmMain;
-    AlphaCur.Word = "Twenty-One";
     SpellPos = 4;
+    MMTimerMode = mmResume;
     m.ATTmr_MM.SetEnabled(true);
     m.AT_TimerTMR.SetEnabled(true); // an animation runs: it stops first
     m.TrcLbl_Word(0).MouseUp(1, 0, 1, 1);
-    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 105 0", "StopSpeakingNow", "ClearAlphaHover",
-                          "SpeakBasic T", "StartMMTimer 101 1000"}));
+    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 105 0"}));
     EXPECT_FALSE(m.AT_TimerTMR.Enabled());
-    EXPECT_FALSE(m.ATTmr_MM.Enabled());
     EXPECT_EQ(SpellPos, 0);
-    EXPECT_EQ(m.TrcLbl_Word(0).Caption(), "T");
+    EXPECT_EQ(AlphaCur.Word, "Apple");
+    EXPECT_EQ(m.TrcLbl_Word(0).Caption(), "A");
     EXPECT_EQ(m.TrcLbl_Word(1).Caption(), "");
+    EXPECT_EQ(m.AT_MM_Alphabet(1).FileName(), PathSoundsAlphabets + "\\Basic_A.Wav");
+    // The reading timer is armed for the next letter in a second.
+    EXPECT_TRUE(m.ATTmr_MM.Enabled());
+    EXPECT_EQ(m.ATTmr_MM.Interval(), 1000);
+    EXPECT_EQ(MMTimerMode, mmSpell);
 }
 
 TEST_F(FrmMainTest, APaintWhileThePuzzleIsCurrentDrawsNothing) {
@@ -165,13 +176,17 @@ TEST_F(FrmMainTest, ButtonsLabelsAndTimersForwardWithTheirIndex) {
     m.PuzImg_Menu(1).MouseMove(0, 0, 1, 1);
     m.PuzImg_Menu(1).MouseUp(1, 0, 1, 1);
     m.PuzPict_HolderMenu.MouseMove(0, 0, 1, 1);
-    m.ATTmr_MM.Tick();
     m.PuzTmr.Tick();
-    EXPECT_EQ(Calls(), (V{"AlphaLabelMouseMove 7", "AlphaLabelMouseUp 7", "MenuMouseDown 2",
-                          "MenuMouseMove 2", "MenuMouseUp 2 2", "SubMenuMouseDown 3",
-                          "SubMenuMouseMove 3", "SubMenuMouseUp 3", "MenuUnhighlight",
-                          "SubMenuUnhighlight", "PuzMenuMouseDown 1", "PuzMenuHover 1",
-                          "PuzMenuMouseUp 1", "PuzMenuUnhover", "MMTimerTick", "PuzzleClockTick"}));
+    EXPECT_EQ(Calls(),
+              (V{"ProcessTraceEvent 102 7", "ProcessTraceEvent 103 7", "MenuMouseDown 2",
+                 "MenuMouseMove 2", "MenuMouseUp 2 2", "SubMenuMouseDown 3", "SubMenuMouseMove 3",
+                 "SubMenuMouseUp 3", "MenuUnhighlight", "SubMenuUnhighlight", "PuzMenuMouseDown 1",
+                 "PuzMenuHover 1", "PuzMenuMouseUp 1", "PuzMenuUnhover", "PuzzleClockTick"}));
+    // The reading timer's tick is the reading's: every tick first stops it.
+    MMTimerMode = 0;
+    m.ATTmr_MM.SetEnabled(true);
+    m.ATTmr_MM.Tick();
+    EXPECT_FALSE(m.ATTmr_MM.Enabled());
     // The animation timer's tick is the animation's: a puzzle wait ends with the tick.
     TraceAnim.AnimKind = akPuzzleStep;
     m.AT_TimerTMR.SetEnabled(true);
