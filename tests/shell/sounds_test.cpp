@@ -13,6 +13,8 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+
 class SoundsTest : public ShellTest {
   protected:
     void SetUp() override {
@@ -503,7 +505,9 @@ TEST_F(ShowBoardTest, AMissingPictureLeavesTheBoardEmptyAndSkipsTheSentence) {
     EXPECT_EQ(Picture().Picture(), nullptr);
     EXPECT_EQ(Channel(1).FileName(), "");
     // A picture that is no picture does the same.
+    fs::create_directory(folder.File("Images2"));
     folder.Write("Images2/Q.jpg", "not a picture");
+    ASSERT_TRUE(forms::FileExists(AppPath + "\\Images2\\q.JPG"));
     PathImages = AppPath + "\\Images2";
     Character(0, "Q", "");
     ShowBoardPicture(0);
