@@ -76,8 +76,12 @@ void SetLevelDone(int16_t type, int16_t level) {
 }
 
 // Placeholder until progress marks and level completion are built: no mark, no completion
-// dialog, no auto-play wait.
-void AfterAlphaTraced(forms::Flag, int16_t, int16_t, forms::Flag) {}
+// dialog, no auto-play wait. The call is logged, so that what each caller hands over shows.
+void AfterAlphaTraced(forms::Flag checkLevel, int16_t code, int16_t delay, forms::Flag now) {
+    PlaceholderCalls().push_back("AfterAlphaTraced " + std::to_string(checkLevel) + " " +
+                                 std::to_string(code) + " " + std::to_string(delay) + " " +
+                                 std::to_string(now));
+}
 
 // Placeholder until progress marks and level completion are built: the level was completed by
 // the last character traced.
