@@ -382,6 +382,10 @@ TEST_F(ReadingTest, ALetterASecondThenTheWord) {
     EXPECT_EQ(Now().shadow, "Apple");
     EXPECT_EQ(Now().spoken, PathSoundsAlphabets + "\\Word_A.Wav");
     EXPECT_FALSE(m.ATTmr_MM.Enabled());
+    // The word read out counts as a step of the lesson.
+    EXPECT_EQ(std::count(PlaceholderCalls().begin(), PlaceholderCalls().end(),
+                         "AfterAlphaTraced 0 0 0 0"),
+              1);
     h.Advance(3000);
     EXPECT_EQ(Now().spoken, PathSoundsAlphabets + "\\Word_A.Wav") << "nothing more";
 }
