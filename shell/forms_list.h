@@ -3,6 +3,7 @@
 // program unloads them in a fixed order. Their screens and handlers arrive with their features;
 // until then each is a bare form of its name.
 #include "forms/forms.h"
+#include "shell/frm_menu_music.h"
 #include "shell/placeholder_log.h"
 
 #include <string>
@@ -48,11 +49,6 @@ class FrmMenuLevelForm : public PlaceholderForm {
   public:
     FrmMenuLevelForm() : PlaceholderForm("FrmMenuLevel", forms::FormLayer::Dialog) {}
 };
-// Placeholder until the music menu is built.
-class FrmMenuMusicForm : public PlaceholderForm {
-  public:
-    FrmMenuMusicForm() : PlaceholderForm("FrmMenuMusic", forms::FormLayer::Dialog) {}
-};
 // Placeholder until the pop-up menus are built.
 class FrmMenuLessonsForm : public PlaceholderForm {
   public:
@@ -70,6 +66,5 @@ inline forms::DefaultInstance<FrmBackGroundForm> FrmBackGround;
 inline forms::DefaultInstance<FrmGeneralForm> FrmGeneral;
 inline forms::DefaultInstance<FrmMenuAlphaForm> FrmMenuAlpha;
 inline forms::DefaultInstance<FrmMenuLevelForm> FrmMenuLevel;
-inline forms::DefaultInstance<FrmMenuMusicForm> FrmMenuMusic;
 inline forms::DefaultInstance<FrmMenuLessonsForm> FrmMenuLessons;
 inline forms::DefaultInstance<FrmOptionsForm> FrmOptions;

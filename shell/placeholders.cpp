@@ -3,7 +3,6 @@
 #include "shell/background_form.h"
 #include "shell/frm_main.h"
 #include "shell/menu_buttons.h"
-#include "shell/music_menu.h"
 #include "shell/password_dialog.h"
 #include "shell/placeholder_log.h"
 #include "shell/settings_apply.h"
@@ -66,16 +65,3 @@ void ApplyBGFormColors(int32_t, int32_t, int32_t) {}
 
 // --- Password dialog. Placeholder until the password dialog is built.
 int16_t PasswordAtStart = 0;
-
-// --- Music menu. Placeholders until the music menu is built.
-// (FrmMenuMusic.InitMusicPlayState)
-void ApplyMusicPlayState(int16_t, int16_t, forms::Flag) {}
-void MusicPlayerHalt() {
-    PlaceholderCalls().push_back("MusicPlayerHalt");
-}
-std::string MusicPlayerFileName() {
-    return "";
-}
-void MusicPlayerPlay() {
-    PlaceholderCalls().push_back("MusicPlayerPlay");
-}

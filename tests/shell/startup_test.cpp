@@ -276,8 +276,8 @@ TEST_F(ShellTest, EndProgramUnloadsTheFormsInItsOrder) {
     EXPECT_EQ(PlaceholderCalls(),
               (std::vector<std::string>{"Unload FrmPassWord", "Unload FrmCompletion",
                                         "Unload FrmBackGround", "Unload FrmMenuAlpha",
-                                        "Unload FrmMenuMusic", "Unload FrmMenuLessons",
-                                        "Unload FrmOptions"}));
+                                        "Unload FrmMenuLessons", "Unload FrmOptions"}));
+    EXPECT_FALSE(FrmMenuMusic.IsLoaded());
     EXPECT_FALSE(FrmGeneral.IsLoaded());
     EXPECT_FALSE(FrmMenuLevel.IsLoaded());
     EXPECT_FALSE(FrmMain.IsLoaded());
