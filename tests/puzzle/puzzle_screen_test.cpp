@@ -77,13 +77,24 @@ TEST_F(PuzzleScreenTest, MenuButtonsShowHoverPressAndLeave) {
     const forms::ImageList& looks = m.PuzImgLst_Menu;
     h.MoveOn(m.PuzImg_Menu(0), 5, 5);
     EXPECT_EQ(m.PuzImg_Menu(0).Picture(), looks.Picture(4));
+    EXPECT_EQ(m.AT_MM_Alphabet(0).FileName(), PuzzleMenuSoundFile(0)) << "the button says its name";
     h.MoveOn(m.PuzImg_Menu(2), 5, 5);
     EXPECT_EQ(m.PuzImg_Menu(0).Picture(), looks.Picture(1));
     EXPECT_EQ(m.PuzImg_Menu(2).Picture(), looks.Picture(6));
     EXPECT_EQ(PuzMenuHot, 2);
+    EXPECT_EQ(m.AT_MM_Alphabet(0).FileName(), PuzzleMenuSoundFile(2));
     h.MoveOn(m.PuzPict_HolderMenu, 2, 2);
     EXPECT_EQ(m.PuzImg_Menu(2).Picture(), looks.Picture(3));
     EXPECT_EQ(PuzMenuHotOn, forms::vbFalse);
+    EXPECT_NE(m.AT_MM_Alphabet(0).Mode(), 526) << "leaving the buttons stops the voice";
+    // Moving onto a button again says its name again.
+    m.AT_MM_Alphabet(0).SetFileName("");
+    h.MoveOn(m.PuzImg_Menu(2), 5, 5);
+    EXPECT_EQ(m.AT_MM_Alphabet(0).FileName(), PuzzleMenuSoundFile(2));
+    m.AT_MM_Alphabet(0).SetFileName("");
+    h.MoveOn(m.PuzImg_Menu(2), 9, 9);
+    EXPECT_EQ(m.AT_MM_Alphabet(0).FileName(), "") << "but only once while it stays there";
+    h.MoveOn(m.PuzPict_HolderMenu, 2, 2);
     PuzMenuMouseDown(1);
     EXPECT_EQ(m.PuzImg_Menu(1).Picture(), looks.Picture(8));
     // While a picked colour waits the buttons ignore the mouse.
@@ -200,6 +211,7 @@ TEST_F(PuzzleScreenTest, SolvingShowsTheCompletionDialogWithTheTime) {
         EXPECT_EQ(FrmCompletion->lbl_WellDone.Caption(),
                   "Puzzle completed !\r\nTime taken - 00:07");
         EXPECT_EQ(PuzCompleted, forms::vbTrue);
+        EXPECT_EQ(M().AT_MM_Alphabet(0).FileName(), EncouragementFile(703, 0));
         EXPECT_FALSE(M().PuzTmr.Enabled()) << "the clock stopped";
         EXPECT_EQ(M().PuzLbl_Clock.Caption(), "00:07") << "and keeps the final time";
     }
