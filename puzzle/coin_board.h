@@ -66,12 +66,14 @@ int16_t CellToIndex(const CoinCell& cell);
 CoinCell IndexToCell(int16_t index);
 void FillCoinCaptions();
 void SetupBoardForLevel();
-// The symbol code of a caption, or -1 when it carries none (blank, empty, not a number).
+// The symbol code of a caption: its first character's code, for numbers its value; -1 when it
+// has none (an empty caption, or for numbers a caption that is no number).
 int32_t CoinSymbolCode(const std::string& caption);
 // The code cell i (0..25) expects, or -1 for any other cell or alphabet type.
 int32_t ExpectedCoinCode(int16_t cell);
 forms::Flag IsCoinHome(int16_t index);
-// The cell where a caption belongs; 0 for an alphabet type without homes.
+// The cell where a caption belongs; 0 for an alphabet type without homes. A caption that is no
+// symbol of the board gives a cell off the board (-1 when it has no code): callers check.
 int16_t CoinHomeIndex(const std::string& caption);
 int16_t FindBlankCoin();
 int16_t FindEmptyCoin();
