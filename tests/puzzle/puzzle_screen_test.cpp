@@ -258,3 +258,32 @@ TEST_F(PuzzleScreenTest, LevelIIsSolvedOnlyOnceTheLastCoinIsClickedHome) {
 }
 
 } // namespace
+
+namespace {
+
+using PuzzleStartupTest = ShellTest;
+
+// Settings saved with the puzzle current start the program on it.
+TEST_F(PuzzleStartupTest, TheProgramStartsOnThePuzzleWhenItWasCurrent) {
+    WriteSettings([](UserSet& rec) {
+        rec.LessonID = 1;
+        rec.UserLevel = 2;
+    });
+    StartAndShow();
+    FrmMainForm& m = *FrmMain;
+    EXPECT_TRUE(m.Pict_HolderLesson(1).Visible());
+    EXPECT_FALSE(m.Pict_HolderLesson(0).Visible());
+    EXPECT_TRUE(m.PuzPict_Clock.Visible());
+    EXPECT_EQ(PuzShuffling, forms::vbFalse);
+    EXPECT_EQ(m.PuzLbl_Coin(27).Caption(), " ");
+    int empty = 0;
+    for (int i = 0; i <= 27; ++i)
+        empty += m.PuzLbl_Coin(i).Caption().empty();
+    EXPECT_EQ(empty, 1) << "the shuffle made the hole";
+    // A click on a coin next to the hole slides it.
+    const int16_t next = CellToIndex({PuzBlankCell.Row, int16_t(PuzBlankCell.Col == 0 ? 1 : 0)});
+    h.ClickOn(m.PuzLbl_Coin(next), 5, 5);
+    EXPECT_EQ(PuzBlankCell, IndexToCell(next));
+}
+
+} // namespace
