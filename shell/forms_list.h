@@ -3,7 +3,11 @@
 // program unloads them in a fixed order. Their screens and handlers arrive with their features;
 // until then each is a bare form of its name.
 #include "forms/forms.h"
+#include "shell/frm_menu_alpha.h"
+#include "shell/frm_menu_lessons.h"
+#include "shell/frm_menu_level.h"
 #include "shell/placeholder_log.h"
+#include "shell/popup_menu.h"
 
 #include <string>
 
@@ -38,25 +42,12 @@ class FrmGeneralForm : public PlaceholderForm {
   public:
     FrmGeneralForm() : PlaceholderForm("FrmGeneral", forms::FormLayer::Dialog) {}
 };
-// Placeholder until the pop-up menus are built.
-class FrmMenuAlphaForm : public PlaceholderForm {
+// Placeholder until the music menu is built: the menus' empty frame, which closes as they do.
+class FrmMenuMusicForm : public PopupMenuForm {
   public:
-    FrmMenuAlphaForm() : PlaceholderForm("FrmMenuAlpha", forms::FormLayer::Dialog) {}
-};
-// Placeholder until the pop-up menus are built.
-class FrmMenuLevelForm : public PlaceholderForm {
-  public:
-    FrmMenuLevelForm() : PlaceholderForm("FrmMenuLevel", forms::FormLayer::Dialog) {}
-};
-// Placeholder until the music menu is built.
-class FrmMenuMusicForm : public PlaceholderForm {
-  public:
-    FrmMenuMusicForm() : PlaceholderForm("FrmMenuMusic", forms::FormLayer::Dialog) {}
-};
-// Placeholder until the pop-up menus are built.
-class FrmMenuLessonsForm : public PlaceholderForm {
-  public:
-    FrmMenuLessonsForm() : PlaceholderForm("FrmMenuLessons", forms::FormLayer::Dialog) {}
+    FrmMenuMusicForm() : PopupMenuForm("FrmMenuMusic", "Music", "\\DialogMusSkin.Jpg", 2, 2) {}
+    void Form_Load() override { InitFrame(); }
+    void Form_Unload(int16_t&) override { PlaceholderCalls().push_back("Unload FrmMenuMusic"); }
 };
 // Placeholder until the options dialog is built.
 class FrmOptionsForm : public PlaceholderForm {
@@ -68,8 +59,5 @@ inline forms::DefaultInstance<FrmPassWordForm> FrmPassWord;
 inline forms::DefaultInstance<FrmCompletionForm> FrmCompletion;
 inline forms::DefaultInstance<FrmBackGroundForm> FrmBackGround;
 inline forms::DefaultInstance<FrmGeneralForm> FrmGeneral;
-inline forms::DefaultInstance<FrmMenuAlphaForm> FrmMenuAlpha;
-inline forms::DefaultInstance<FrmMenuLevelForm> FrmMenuLevel;
 inline forms::DefaultInstance<FrmMenuMusicForm> FrmMenuMusic;
-inline forms::DefaultInstance<FrmMenuLessonsForm> FrmMenuLessons;
 inline forms::DefaultInstance<FrmOptionsForm> FrmOptions;

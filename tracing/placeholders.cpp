@@ -23,6 +23,13 @@ forms::Flag ProcessTraceEvent(int16_t code, int16_t index, int16_t, int16_t, flo
 void TraceClick(int16_t, int16_t, float, float) {
     PlaceholderCalls().push_back("TraceClick");
 }
+void PromptAlpha(int16_t, int16_t, float, float, int16_t mode, AlphaData& rec) {
+    PlaceholderCalls().push_back("PromptAlpha " + std::to_string(mode) + " " +
+                                 (&rec == &AlphaCur2 ? "AlphaCur2" : "AlphaCur"));
+}
+void StartAlphaDemo() {
+    PlaceholderCalls().push_back("StartAlphaDemo");
+}
 
 // --- Character label strip. Placeholders until the label strip is built.
 void AlphaLabelMouseMove(int16_t index, int16_t, int16_t, float, float) {
