@@ -2,6 +2,7 @@
 // looks, the voices, and what each button does.
 #include "shell/menu_buttons.h"
 
+#include "forms/canvas.h"
 #include "forms/image_list.h"
 #include "options/options_dialog.h"
 #include "shell/app_state.h"
@@ -9,6 +10,7 @@
 #include "shell/forms_list.h"
 #include "shell/frm_main.h"
 #include "shell/password_dialog.h"
+#include "shell/popup_menu.h"
 #include "shell/sound_device.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
@@ -40,6 +42,24 @@ constexpr int32_t kDrawingRowColor = 0xCCCCFF; // RGB(255, 204, 204)
 // buttons keep working, only without a look.
 forms::PicturePtr ListPicture(const forms::ImageList& list, int n) {
     return n >= 1 && n <= list.Count() ? list.Picture(n) : nullptr;
+}
+
+// The holder is a box of its own over the backdrop and reaches past its right end. It shows what
+// it covers: the window's skin (the top band, which both screens share) and the backdrop on it,
+// so that the buttons seem to sit on the backdrop itself.
+forms::PicturePtr HolderUnderlay(const FrmMainForm& m) {
+    const forms::PictureBox& holder = m.AppPict_HolderMenu;
+    const forms::Image& backdrop = m.TRCImg_SMBackDrop;
+    const int w = static_cast<int>(holder.Width()), h = static_cast<int>(holder.Height());
+    if (!backdrop.Picture() || w <= 0 || h <= 0) return nullptr;
+    const int x = static_cast<int>(holder.Left()), y = static_cast<int>(holder.Top());
+    forms::PicturePtr skin = m.Picture() ? m.Picture() : LoadMenuPicture("\\TrcSkin.jpg");
+    forms::Canvas c(w, h, kBackdropColor);
+    if (skin) c.Blit(skin->Pixels(), {x, y, w, h}, 0, 0);
+    const forms::Canvas& under = backdrop.Picture()->Pixels();
+    c.Blit(under, {0, 0, under.Width(), under.Height()}, static_cast<int>(backdrop.Left()) - x,
+           static_cast<int>(backdrop.Top()) - y);
+    return forms::MakePicture(std::move(c));
 }
 
 bool ValidMenu(int16_t i) {
@@ -118,6 +138,7 @@ void ApplyMenuButtons() {
     m->AppPict_HolderMenu.Move(336, 6, 5 * w + 35, h);
     m->AppPict_HolderMenu.SetBackColor(kBackdropColor);
     m->TRCImg_SMBackDrop.Move(304, 2, m->AppPict_HolderMenu.Width() + 20, 49);
+    m->AppPict_HolderMenu.SetPicture(HolderUnderlay(*m));
 }
 
 void LoadMenuImages() {

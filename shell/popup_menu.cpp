@@ -59,7 +59,9 @@ void PopupMenuForm::InitFrame() {
     Lbl_Heading.SetCaption(heading_);
     Lbl_Heading.SetFontName("VAGRounded Lt");
     Lbl_Heading.SetFontSize(headingSize);
+    // The skin's heading band, in the heading's colour, shows through the label.
     Lbl_Heading.SetBackColor(kHeadingBack);
+    Lbl_Heading.SetBackStyle(forms::vbTransparent);
     Lbl_Heading.SetForeColor(kMenuYellow);
     Lbl_Heading.Move(10, 4, 200, 2 * headingSize);
 
