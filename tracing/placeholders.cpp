@@ -13,15 +13,18 @@
 // --- Board event router. Placeholder until the board event router is built: takes nothing.
 // Tests set RouterTakes to have it consume events.
 forms::Flag RouterTakes = forms::vbFalse;
-forms::Flag ProcessTraceEvent(int16_t code, int16_t index, int16_t, int16_t, float, float) {
+forms::Flag ProcessTraceEvent(int16_t code, int16_t index, int16_t button, int16_t shift, float x,
+                              float y) {
     PlaceholderCalls().push_back("ProcessTraceEvent " + std::to_string(code) + " " +
                                  std::to_string(index));
+    PlaceholderArgs().push_back(MouseArgsText(button, shift, x, y));
     return RouterTakes;
 }
 
 // --- Tracing clicks. Placeholder until the tracing clicks are built.
-void TraceClick(int16_t, int16_t, float, float) {
+void TraceClick(int16_t button, int16_t shift, float x, float y) {
     PlaceholderCalls().push_back("TraceClick");
+    PlaceholderArgs().push_back(MouseArgsText(button, shift, x, y));
 }
 void PromptAlpha(int16_t, int16_t, float, float, int16_t mode, AlphaData& rec) {
     PlaceholderCalls().push_back("PromptAlpha " + std::to_string(mode) + " " +
@@ -88,8 +91,12 @@ void SetLevelDone(int16_t type, int16_t level) {
 }
 
 // Placeholder until progress marks and level completion are built: no mark, no completion
-// dialog, no auto-play wait.
-void AfterAlphaTraced(forms::Flag, int16_t, int16_t, forms::Flag) {}
+// dialog, no auto-play wait. The call is logged, so that what each caller hands over shows.
+void AfterAlphaTraced(forms::Flag checkLevel, int16_t code, int16_t delay, forms::Flag now) {
+    PlaceholderCalls().push_back("AfterAlphaTraced " + std::to_string(checkLevel) + " " +
+                                 std::to_string(code) + " " + std::to_string(delay) + " " +
+                                 std::to_string(now));
+}
 
 // --- Character label strip. Placeholders until the label strip and word label are built.
 int16_t LabelIndexHot = -9997;

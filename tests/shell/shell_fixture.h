@@ -66,6 +66,7 @@ class ShellTest : public ::testing::Test {
         SubMenuHL = -9997;
         RouterTakes = forms::vbFalse;
         PlaceholderCalls().clear();
+        PlaceholderArgs().clear();
     }
     void TearDown() override {
         unsetenv("WO_WINDOWS_DIR");

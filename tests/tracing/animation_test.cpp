@@ -2,7 +2,12 @@
 // demonstration, the Level II stroke prompt and segments, stops from outside, and the waits.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "board_fixture.h"
+#include "shell/placeholder_log.h"
 
 namespace {
 
@@ -34,6 +39,14 @@ class AnimationTest : public BoardTest {
         TraceAnim.AnimKind = akSegmentStep;
         TraceAnim.AnimPhase = phase;
         StartAnimation(rec, TraceAnim);
+    }
+
+    // What the endings handed over to the progress marks, oldest first.
+    std::vector<std::string> HandOffs() {
+        std::vector<std::string> calls;
+        for (const std::string& c : PlaceholderCalls())
+            if (c.rfind("AfterAlphaTraced", 0) == 0) calls.push_back(c);
+        return calls;
     }
 };
 
@@ -226,6 +239,80 @@ TEST_F(AnimationTest, ASegmentRestartedAfterAnOutsideStopStartsFromItsOwnKeyPoin
     EXPECT_EQ(AlphaCur.CurKey, 4);
 }
 
+// Each ending of an animation tells the progress marks once, with its own arguments: the Level I
+// drawing and a traced character mark it done; the demonstration does not; the wait's end says so.
+TEST_F(AnimationTest, EachEndingHandsOverToTheProgressMarksOnce) {
+    const std::string marked = "AfterAlphaTraced -1 0 0 0";
+    const std::string demonstrated = "AfterAlphaTraced 0 0 0 0";
+    struct Case {
+        const char* name;
+        std::function<void()> start;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"level one, one character",
+         [this] {
+             Settings.UserLevel = 0;
+             LayOut("E");
+             DrawAlphaForTrace();
+         },
+         marked},
+        {"level one, two characters",
+         [this] {
+             Settings.UserLevel = 0;
+             LayOutTwo("1", "1");
+             DrawAlphaForTrace();
+         },
+         marked},
+        {"demonstration, one character",
+         [this] {
+             Settings.UserLevel = 0;
+             LayOut("E");
+             StartDemonstration();
+         },
+         demonstrated},
+        {"demonstration, two characters",
+         [this] {
+             Settings.UserLevel = 0;
+             LayOutTwo("1", "1");
+             StartDemonstration();
+         },
+         demonstrated},
+        {"last segment",
+         [this] {
+             Settings.UserLevel = 1;
+             LayOut("C");
+             AlphaCur.CurKey = 4;
+             StartSegment(AlphaCur, apSegmentLast);
+         },
+         marked},
+        {"last segment of the second character",
+         [this] {
+             Settings.UserLevel = 1;
+             LayOutTwo("1", "1");
+             CurAlphaNo = 2;
+             AlphaCur2.CurKey = 1;
+             StartSegment(AlphaCur2, apSegmentSecondDone);
+         },
+         marked},
+        {"auto-play wait",
+         [this] {
+             TraceAnim.AnimKind = akWaitDone;
+             TraceAnim.AnimPhase = apWaitNext;
+             Anim().SetEnabled(true);
+         },
+         "AfterAlphaTraced 0 500 0 0"},
+    };
+    for (const Case& c : cases) {
+        StopAnimTimer();
+        CurAlphaNo = 1;
+        c.start();
+        PlaceholderCalls().clear();
+        TickUntilStopped();
+        EXPECT_EQ(HandOffs(), std::vector<std::string>{c.expected}) << c.name;
+    }
+}
+
 TEST_F(AnimationTest, TheAutoPlayWaitEndsWithOneTick) {
     Anim().SetInterval(2000);
     TraceAnim.AnimKind = akWaitDone;
@@ -267,6 +354,21 @@ TEST_F(AnimationTest, ThePuzzleWaitOnlyStopsTheTimerAndUnknownKindsDoNothing) {
     AnimationTimerTick();
     EXPECT_TRUE(Anim().Enabled());
     EXPECT_EQ(Board().Point(259, 150), kBack);
+}
+
+TEST_F(AnimationTest, ADrawTickForNeitherOfTwoCharactersDrawsNothingAndRunsOn) {
+    Settings.UserLevel = 0;
+    LayOutTwo("1", "1");
+    DrawAlphaForTrace();
+    for (int16_t which : {0, 3}) {
+        CurAlphaNo = which;
+        const int16_t point = TraceAnim.AnimPoint;
+        AnimationTimerTick();
+        EXPECT_TRUE(Anim().Enabled()) << which;
+        EXPECT_EQ(TraceAnim.AnimPoint, point) << which;
+    }
+    EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 1, 0, 4), kTrack);
+    EXPECT_EQ(PixelAtPoint(AlphaCur2, 0, 1, 0, 4), kTrack);
 }
 
 TEST_F(AnimationTest, TheOptionsPreviewDrawsItsOwnRecord) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "board_fixture.h"
+#include "shell/placeholder_log.h"
 
 namespace {
 
@@ -156,7 +157,10 @@ TEST_F(LessonTest, AFinishedCharacterAtLevelThreeIsShownWholeAndNothingStarts) {
     CurAlphaIdx = 0;
     AlphaDone(0)(2)(0) = forms::vbTrue;
     AlphaCur.Alpha = "I";
+    PlaceholderCalls().clear();
     ShowAlpha(forms::vbTrue);
+    // The lesson moves on after a second more than the auto-play pause, when auto play is on.
+    EXPECT_EQ(PlaceholderCalls().back(), "AfterAlphaTraced 0 0 1000 0");
     EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 6), kLine);
     EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 6, 8, 0), kTrack);
     EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 1), kLine); // no check points
