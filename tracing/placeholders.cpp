@@ -26,9 +26,10 @@ void TraceClick(int16_t button, int16_t shift, float x, float y) {
     PlaceholderCalls().push_back("TraceClick");
     PlaceholderArgs().push_back(MouseArgsText(button, shift, x, y));
 }
-void PromptAlpha(int16_t, int16_t, float, float, int16_t mode, AlphaData& rec) {
+void PromptAlpha(int16_t button, int16_t shift, float x, float y, int16_t mode, AlphaData& rec) {
     PlaceholderCalls().push_back("PromptAlpha " + std::to_string(mode) + " " +
                                  (&rec == &AlphaCur2 ? "AlphaCur2" : "AlphaCur"));
+    PlaceholderArgs().push_back(MouseArgsText(button, shift, x, y));
 }
 void StartAlphaDemo() {
     PlaceholderCalls().push_back("StartAlphaDemo");

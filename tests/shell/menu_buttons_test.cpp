@@ -265,8 +265,13 @@ TEST_F(MenuButtonsTest, ThePromptGoesOnPressAndReleaseToTheCharacterWorkedOn) {
             if (call.rfind("PromptAlpha", 0) == 0) prompts.push_back(call);
         EXPECT_EQ(prompts, c.calls);
     }
+    // The button's mouse arguments go along as they came.
     NumAlphas = 1;
     AnimAlphaNo = 1;
+    PlaceholderArgs().clear();
+    m.TRCImg_SubMenu(smPrompt).MouseDown(2, 1, 3.5f, 4);
+    m.TRCImg_SubMenu(smPrompt).MouseUp(1, 4, 5, 6.25f);
+    EXPECT_EQ(PlaceholderArgs(), (std::vector<std::string>{"2 1 3.5 4", "1 4 5 6.25"}));
 }
 
 struct OpenCase {
