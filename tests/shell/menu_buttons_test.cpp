@@ -192,6 +192,19 @@ TEST_F(MenuButtonsTest, TheDrawingRowRunsRightToLeftWithoutGaps) {
     EXPECT_FALSE(m.TrcPict_Menus.Visible());
 }
 
+TEST_F(MenuButtonsTest, TheMenuHolderShowsWhatItCovers) {
+    FrmMainForm& m = M();
+    const forms::PicturePtr look = m.AppPict_HolderMenu.Picture();
+    ASSERT_NE(look, nullptr);
+    ASSERT_EQ(look->Width(), 210);
+    const forms::Canvas& backdrop = m.TRCImg_SMBackDrop.Picture()->Pixels();
+    const forms::Canvas skin = forms::LoadPicture(PathImagesApp + "\\TrcSkin.jpg")->Pixels();
+    // Over the backdrop the backdrop (the holder stands 32, 4 into it); past its end, the skin.
+    EXPECT_EQ(look->Pixels().GetPixel(0, 0), backdrop.GetPixel(32, 4));
+    EXPECT_EQ(look->Pixels().GetPixel(150, 20), backdrop.GetPixel(182, 24));
+    EXPECT_EQ(look->Pixels().GetPixel(205, 10), skin.GetPixel(336 + 205, 6 + 10));
+}
+
 TEST_F(MenuButtonsTest, ApplyingTheRowsForgetsTheirHighlights) {
     FrmMainForm& m = M();
     m.TRCImg_Menu(0).MouseMove(0, 0, 1, 1);
