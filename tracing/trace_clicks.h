@@ -3,9 +3,13 @@
 // and demonstration.
 #include <cstdint>
 
+#include "forms/lang.h"
+
 struct AlphaData;
 
 void TraceClick(int16_t button, int16_t shift, float x, float y);
+// Both distances from (px, py) strictly below the tolerance.
+forms::Flag IsNearPoint(float x, float y, int16_t px, int16_t py, int16_t tolerance);
 // The prompt button: mode 1 on its press, 2 on its release, for the character rec.
 void PromptAlpha(int16_t button, int16_t shift, float x, float y, int16_t mode, AlphaData& rec);
 void StartAlphaDemo();

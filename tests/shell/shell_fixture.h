@@ -22,7 +22,8 @@
 #include "tests/support/headless.h"
 #include "tests/support/temp_program_folder.h"
 #include "tracing/animation.h"
-#include "tracing/board_router.h"
+#include "tracing/colour_picker.h"
+#include "tracing/trace_router.h"
 #include "tracing/trace_screen.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,11 @@ class ShellTest : public ::testing::Test {
         PuzShuffling = forms::vbFalse;
         MenuHL = -9997;
         SubMenuHL = -9997;
-        RouterTakes = forms::vbFalse;
+        ColorPending = forms::vbFalse; // no colour picked, no hint given, no swatch marked
+        HintState = -9997;
+        PickedColor = PickedColorCopy = 0;
+        HoverColor = PrevHoverColor = -9997;
+        LastCoinHover = 0;
         PlaceholderCalls().clear();
         PlaceholderArgs().clear();
     }
