@@ -98,6 +98,16 @@ TEST_F(MenuButtonsTest, TheRealPointerHighlightsAndTheBackdropPutsBack) {
     h.MoveOn(m.TRCImg_SMBackDrop, 2, 2);
     EXPECT_EQ(MenuShows(3), 4);
     EXPECT_EQ(MenuHL, -9997);
+    // Reaching the boards puts both rows back too.
+    h.MoveOn(m.TRCImg_Menu(1), 10, 10);
+    h.MoveOn(m.Picture_DrawBoard, 50, 50);
+    EXPECT_EQ(MenuHL, -9997);
+    EXPECT_EQ(MenuShows(1), 2);
+    h.MoveOn(m.TRCImg_SubMenu(2), 10, 10);
+    EXPECT_EQ(SubShows(2), 7);
+    h.MoveOn(m.Picture_DrawBoard, 60, 60);
+    EXPECT_EQ(SubMenuHL, -9997);
+    EXPECT_EQ(SubShows(2), 3);
 }
 
 TEST_F(MenuButtonsTest, LeavingAButtonStopsItsVoice) {
