@@ -6,8 +6,8 @@
 #include "shell/frm_menu_alpha.h"
 #include "shell/frm_menu_lessons.h"
 #include "shell/frm_menu_level.h"
+#include "shell/frm_menu_music.h"
 #include "shell/placeholder_log.h"
-#include "shell/popup_menu.h"
 
 #include <string>
 
@@ -42,13 +42,6 @@ class FrmGeneralForm : public PlaceholderForm {
   public:
     FrmGeneralForm() : PlaceholderForm("FrmGeneral", forms::FormLayer::Dialog) {}
 };
-// Placeholder until the music menu is built: the menus' empty frame, which closes as they do.
-class FrmMenuMusicForm : public PopupMenuForm {
-  public:
-    FrmMenuMusicForm() : PopupMenuForm("FrmMenuMusic", "Music", "\\DialogMusSkin.Jpg", 2, 2) {}
-    void Form_Load() override { InitFrame(); }
-    void Form_Unload(int16_t&) override { PlaceholderCalls().push_back("Unload FrmMenuMusic"); }
-};
 // Placeholder until the options dialog is built.
 class FrmOptionsForm : public PlaceholderForm {
   public:
@@ -59,5 +52,4 @@ inline forms::DefaultInstance<FrmPassWordForm> FrmPassWord;
 inline forms::DefaultInstance<FrmCompletionForm> FrmCompletion;
 inline forms::DefaultInstance<FrmBackGroundForm> FrmBackGround;
 inline forms::DefaultInstance<FrmGeneralForm> FrmGeneral;
-inline forms::DefaultInstance<FrmMenuMusicForm> FrmMenuMusic;
 inline forms::DefaultInstance<FrmOptionsForm> FrmOptions;

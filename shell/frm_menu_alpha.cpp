@@ -6,8 +6,6 @@
 #include "shell/user_set.h"
 
 namespace {
-constexpr int16_t kNone = -9997;
-constexpr int16_t sgAlphabet = 4;
 constexpr int32_t kItemColor = 0x0000C0; // RGB(192, 0, 0), before the first highlight
 constexpr int32_t kLeftColor = 0x0000CC; // RGB(204, 0, 0), an item the pointer left
 constexpr int kGap = 15;
@@ -41,7 +39,7 @@ void FrmMenuAlphaForm::HideFrmMenuAlpha() {
 void FrmMenuAlphaForm::Form_Load() {
     // The hover index is still 0 here: item 0 turns red and the current type yellow.
     HighlightAlphaType(Settings.AlphabetType, HoverIndex);
-    HoverIndex = kNone;
+    HoverIndex = NoneCode;
     InitControls();
 }
 
@@ -97,7 +95,7 @@ void FrmMenuAlphaForm::HighlightAlphaType(int16_t newIndex, int16_t oldIndex) {
 
 void FrmMenuAlphaForm::Lbl_AlphaType_MouseMove(int16_t Index, int16_t, int16_t, float, float) {
     if (Index == HoverIndex) return;
-    if (HoverIndex == kNone) HoverIndex = Settings.AlphabetType;
+    if (HoverIndex == NoneCode) HoverIndex = Settings.AlphabetType;
     HighlightAlphaType(Index, HoverIndex);
     PlayHoverSound(sgAlphabet, Index);
     HoverIndex = Index;

@@ -7,7 +7,6 @@
 #include <string>
 
 namespace {
-constexpr int16_t sgLessons = 1;
 
 bool IsLesson(int16_t i) {
     return i >= 0 && i <= 1;

@@ -6,9 +6,6 @@
 #include "shell/user_set.h"
 
 namespace {
-constexpr int16_t kNone = -9997;
-constexpr int16_t sgLevel = 3;
-constexpr int16_t sgAlphabet = 4;          // the close label speaks as the alphabet menu's
 constexpr int32_t kNumberColor = 0x800000; // RGB(0, 0, 128), before the first highlight
 constexpr int32_t kLeftColor = 0xAA0000;   // RGB(0, 0, 170), a level the pointer left
 
@@ -31,6 +28,7 @@ bool IsLevel(int16_t i) {
 }
 } // namespace
 
+// The close label speaks as the alphabet menu's does.
 FrmMenuLevelForm::FrmMenuLevelForm()
     : PopupMenuForm("FrmMenuLevel", "Level", "\\DialogLvlSkin.Jpg", sgLevel, sgAlphabet) {
     const char* const captions[3] = {"I", "II", "III"};
@@ -97,7 +95,7 @@ void FrmMenuLevelForm::HighlightLevel(int16_t newIndex, int16_t oldIndex) {
 
 void FrmMenuLevelForm::Lbl_LevelHL_MouseMove(int16_t Index, int16_t, int16_t, float, float) {
     if (Index == HoverIndex) return;
-    if (HoverIndex == kNone) HoverIndex = Settings.UserLevel;
+    if (HoverIndex == NoneCode) HoverIndex = Settings.UserLevel;
     HighlightLevel(Index, HoverIndex);
     PlayHoverSound(sgLevel, Index);
     HoverIndex = Index;

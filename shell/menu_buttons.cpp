@@ -26,7 +26,6 @@ int16_t SubMenuHL = -9997;
 
 namespace {
 
-constexpr int16_t kNone = -9997;
 constexpr int16_t kMenuCount = 5;
 constexpr int16_t kSubMenuCount = 4;
 // Picture offsets in the lists: normal, highlighted and pressed pictures of button i are
@@ -146,7 +145,7 @@ void LoadMenuImages() {
     for (int16_t i = 0; i < kMenuCount; ++i)
         SetMenuPicture(i, 0);
     // Every button now shows its normal look: none is highlighted any more.
-    MenuHL = kNone;
+    MenuHL = NoneCode;
 }
 
 // Right to left in index order, 6 pixels apart: the options button rightmost, the row centred in
@@ -186,9 +185,9 @@ void MenuMouseMove(int16_t index) {
 }
 
 void MenuUnhighlight() {
-    if (MenuHL == kNone) return;
+    if (MenuHL == NoneCode) return;
     if (ValidMenu(MenuHL) && FrmMain.Peek() != nullptr) SetMenuPicture(MenuHL, 0);
-    MenuHL = kNone;
+    MenuHL = NoneCode;
     StopMMDevice(0);
 }
 
@@ -222,7 +221,7 @@ void MenuMouseUp(int16_t index, int16_t button) {
     default:
         break;
     }
-    PlayUISound(500);
+    PlayUISound(usMenuPress);
 }
 
 // --- The drawing row.
@@ -237,7 +236,7 @@ void LoadSubMenuImages() {
     if (FrmMain.Peek() == nullptr) return;
     for (int16_t i = 0; i < kSubMenuCount; ++i)
         SetSubMenuPicture(i, 0);
-    SubMenuHL = kNone;
+    SubMenuHL = NoneCode;
 }
 
 // Right to left without gaps: next is the rightmost.
@@ -281,10 +280,10 @@ void SubMenuMouseMove(int16_t index) {
 }
 
 void SubMenuUnhighlight() {
-    if (SubMenuHL == kNone) return;
+    if (SubMenuHL == NoneCode) return;
     if (ValidSubMenu(SubMenuHL) && FrmMain.Peek() != nullptr) SetSubMenuPicture(SubMenuHL, 0);
     StopMMDevice(0);
-    SubMenuHL = kNone;
+    SubMenuHL = NoneCode;
 }
 
 void SubMenuMouseDown(int16_t index, int16_t button, int16_t shift, float x, float y) {

@@ -9,9 +9,6 @@
 #include "shell/startup.h"
 
 namespace {
-constexpr int16_t kNone = -9997;
-constexpr int16_t siClose = 600;
-constexpr int16_t siHeading = 601;
 constexpr int16_t kEscape = 27;
 constexpr int32_t kHeadingBack = 0x336633; // RGB(51, 102, 51)
 } // namespace
@@ -77,7 +74,7 @@ void PopupMenuForm::InitFrame() {
 
 void PopupMenuForm::HideMenu() {
     if (!Visible()) return;
-    PlayUISound(502);
+    PlayUISound(usClose);
     PendingAction = paResume;
     EnableMainForm();
     SetVisible(false);
@@ -101,5 +98,5 @@ void PopupMenuForm::Lbl_Heading_MouseMove(int16_t, int16_t, float, float) {
 
 // The background forgets the last item spoken, so that an item left and entered again speaks.
 void PopupMenuForm::Pict_Holder_MouseMove(int16_t, int16_t, float, float) {
-    PlayHoverSound(kNone, kNone);
+    PlayHoverSound(NoneCode, NoneCode);
 }

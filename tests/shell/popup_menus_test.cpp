@@ -185,7 +185,11 @@ TEST_F(PopupMenusTest, ChoosingATypeRestartsTracingWithItAndTheMenuStaysOpen) {
 TEST_F(PopupMenusTest, ReopenedAfterTheTypeChangedElsewhereTheFrameMarksTheCurrentType) {
     Open(mnAlphaType);
     h.Key(27);
-    Settings.AlphabetType = atNumbers; // as the options dialog may set it
+    // As the options dialog may set it, restarting the activity.
+    Settings.AlphabetType = atNumbers;
+    const int16_t restart = paShowActivity;
+    ChangeAppState(restart);
+    h.Pump();
     Open(mnAlphaType);
     EXPECT_EQ(FrmMenuAlpha->Shp_HL.Left(), FrmMenuAlpha->Img_BG(3).Left() - 2);
     EXPECT_EQ(FrmMenuAlpha->Shp_HL.Top(), FrmMenuAlpha->Img_BG(3).Top() - 2);

@@ -275,10 +275,10 @@ TEST_F(ShellTest, EndProgramUnloadsTheFormsInItsOrder) {
     EndAndCheck([] {});
     EXPECT_EQ(PlaceholderCalls(),
               (std::vector<std::string>{"Unload FrmPassWord", "Unload FrmCompletion",
-                                        "Unload FrmBackGround", "Unload FrmMenuMusic",
-                                        "Unload FrmOptions"}));
+                                        "Unload FrmBackGround", "Unload FrmOptions"}));
     EXPECT_FALSE(FrmMenuAlpha.IsLoaded());
     EXPECT_FALSE(FrmMenuLessons.IsLoaded());
+    EXPECT_FALSE(FrmMenuMusic.IsLoaded());
     EXPECT_FALSE(FrmGeneral.IsLoaded());
     EXPECT_FALSE(FrmMenuLevel.IsLoaded());
     EXPECT_FALSE(FrmMain.IsLoaded());
