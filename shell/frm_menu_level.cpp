@@ -94,9 +94,12 @@ void FrmMenuLevelForm::HighlightLevel(int16_t newIndex, int16_t oldIndex) {
 }
 
 void FrmMenuLevelForm::Lbl_LevelHL_MouseMove(int16_t Index, int16_t, int16_t, float, float) {
-    if (Index == HoverIndex) return;
-    if (HoverIndex == NoneCode) HoverIndex = Settings.UserLevel;
-    HighlightLevel(Index, HoverIndex);
+    if (Index != HoverIndex) {
+        if (HoverIndex == NoneCode) HoverIndex = Settings.UserLevel;
+        HighlightLevel(Index, HoverIndex);
+    }
+    // Spoken on every move: the voices' own memory keeps it from repeating, and forgets it over
+    // the background, so that an item left and entered again speaks again.
     PlayHoverSound(sgLevel, Index);
     HoverIndex = Index;
 }

@@ -128,6 +128,25 @@ TEST_F(MenuButtonsTest, LeavingAButtonStopsItsVoice) {
     EXPECT_EQ(IsMMDevicePlaying(0), forms::vbFalse);
 }
 
+TEST_F(MenuButtonsTest, ButtonsSpeakTheirNamesWhileNothingIsDrawn) {
+    FrmMainForm& m = M();
+    const forms::SoundChannel& voices = m.AT_MM_Alphabet(0);
+    m.AT_TimerTMR.SetEnabled(false);
+    m.TRCImg_Menu(3).MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(voices.FileName(), PathSoundsApp + "\\Mnu3.Wav");
+    m.TRCImg_SubMenu(1).MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(voices.FileName(), PathSoundsApp + "\\SubMnu1.Wav");
+    // A demonstration running keeps the buttons quiet.
+    m.AT_TimerTMR.SetEnabled(true);
+    m.TRCImg_Menu(0).MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(voices.FileName(), PathSoundsApp + "\\SubMnu1.Wav");
+    EXPECT_EQ(MenuShows(0), 6) << "but they still highlight";
+    // A release sounds the press.
+    m.TRCImg_Menu(mnLevel).MouseUp(1, 0, 1, 1);
+    EXPECT_EQ(voices.FileName(), PathSoundsApp + "\\SndPlonk.Wav");
+    EXPECT_EQ(IsMMDevicePlaying(0), forms::vbTrue);
+}
+
 struct MenuRowCase {
     const char* name;
     bool shown[5];

@@ -108,6 +108,49 @@ TEST_F(PopupMenusTest, HidingPostsAResumeAndAHiddenMenuHidesNoMore) {
     PendingAction = paNone;
 }
 
+TEST_F(PopupMenusTest, TheMenusSpeakTheirItemsHeadingsAndCloseLabels) {
+    const struct {
+        int16_t button;
+        forms::Control& (*item)();
+        const char *itemVoice, *headingVoice;
+    } cases[] = {
+        {mnAlphaType, []() -> forms::Control& { return FrmMenuAlpha->Lbl_AlphaType(2); },
+         "\\MnuAlpha2.Wav", "\\Mnu4.Wav"},
+        {mnLevel, []() -> forms::Control& { return FrmMenuLevel->Lbl_LevelHL(1); },
+         "\\MnuLevel1.Wav", "\\Mnu3.Wav"},
+        {mnChoice, []() -> forms::Control& { return FrmMenuLessons->Img_Button(1); },
+         "\\MnuLes1.Wav", "\\Mnu1.Wav"},
+    };
+    const forms::SoundChannel& voices = FrmMain->AT_MM_Alphabet(0);
+    auto plays = [&voices] {
+        return std::count(voices.History().begin(), voices.History().end(), "Play");
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.itemVoice);
+        Open(c.button);
+        forms::Control& item = c.item();
+        PopupMenuForm& menu = static_cast<PopupMenuForm&>(*item.OwnerForm());
+        h.MoveOn(item, 10, 10);
+        EXPECT_EQ(voices.FileName(), PathSoundsApp + c.itemVoice);
+        // The same item again speaks no more, even once its voice has ended.
+        FrmMain->AT_MM_Alphabet(0).SetCommand("Stop");
+        const auto before = plays();
+        h.MoveOn(item, 12, 12);
+        EXPECT_EQ(plays(), before);
+        // Over the background in between, it speaks again.
+        h.MoveOn(menu.Pict_Holder, 5, 340);
+        h.MoveOn(item, 10, 10);
+        EXPECT_EQ(plays(), before + 1);
+        h.MoveOn(menu.Lbl_Heading, 10, 10);
+        EXPECT_EQ(voices.FileName(), PathSoundsApp + c.headingVoice);
+        h.MoveOn(menu.Lbl_Close, 20, 20);
+        EXPECT_EQ(voices.FileName(), PathSoundsApp + "\\MnuClose.Wav");
+        h.Key(27);
+        EXPECT_EQ(voices.FileName(), PathSoundsApp + "\\SndPlonk.Wav") << "the closing sound";
+        ExpectClosed(menu);
+    }
+}
+
 // --- The alphabet-type menu.
 
 TEST_F(PopupMenusTest, TheAlphabetMenuOpensWithTheCurrentTypeFramedAndYellow) {
