@@ -149,6 +149,14 @@ void Form::SetFocus() {
     Application::QueueActivate(this);
 }
 
+void Form::SetActiveControl(Control* c) {
+    if (c == activeControl_) return;
+    if (c && (c->OwnerForm() != this || !c->TakesFocus())) return;
+    if (activeControl_) activeControl_->Invalidate();
+    activeControl_ = c;
+    if (c) c->Invalidate();
+}
+
 void Form::SetWindowState(int state) {
     if (state < vbNormal || state > vbMaximized || state == windowState_) return;
     const int old = windowState_;

@@ -19,4 +19,5 @@
 #include "forms/screen.h"
 #include "forms/shape.h"
 #include "forms/text.h"
+#include "forms/text_box.h"
 #include "forms/timer.h"
