@@ -275,8 +275,7 @@ void HandleKey(const InputEvent& e) {
             [shift](Control* c, int16_t& k) { c->RaiseKeyUp(k, shift); });
     // Enter, Escape and Backspace produce no text input of their own; the platform gives them as
     // key presses.
-    if (e.kind == InputEvent::KeyDown && (code == 13 || code == 27 || code == 8) &&
-        IsLoadedForm(f))
+    if (e.kind == InputEvent::KeyDown && (code == 13 || code == 27 || code == 8) && IsLoadedForm(f))
         PressKey(f, code);
 }
 

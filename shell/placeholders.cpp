@@ -1,10 +1,8 @@
 // Procedures and state of shell features that are not built yet. Each stands in, doing nothing
 // or the least the callers rely on, until its feature replaces it.
-#include "shell/background_form.h"
 #include "shell/frm_main.h"
 #include "shell/menu_buttons.h"
 #include "shell/music_menu.h"
-#include "shell/password_dialog.h"
 #include "shell/placeholder_log.h"
 #include "shell/settings_apply.h"
 #include "shell/sounds.h"
@@ -117,16 +115,6 @@ void MenuUnhighlight() {
 void SubMenuUnhighlight() {
     PlaceholderCalls().push_back("SubMenuUnhighlight");
 }
-
-// --- Background form. Placeholders until the background form is built.
-forms::Flag BGFormShown = forms::vbFalse;
-void CalcBGLetterSizes() {}
-void ApplyBGFormOption(const UserSet&) {}
-// (FrmBackGround.InitBGColor, InitBGColorAlpha, InitBGColorAlphaShdw)
-void ApplyBGFormColors(int32_t, int32_t, int32_t) {}
-
-// --- Password dialog. Placeholder until the password dialog is built.
-int16_t PasswordAtStart = 0;
 
 // --- Music menu. Placeholders until the music menu is built.
 // (FrmMenuMusic.InitMusicPlayState)

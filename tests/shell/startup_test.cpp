@@ -274,10 +274,12 @@ TEST_F(ShellTest, EndProgramUnloadsTheFormsInItsOrder) {
     PlaceholderCalls().clear();
     EndAndCheck([] {});
     EXPECT_EQ(PlaceholderCalls(),
-              (std::vector<std::string>{"Unload FrmPassWord", "Unload FrmCompletion",
-                                        "Unload FrmBackGround", "Unload FrmMenuAlpha",
+              (std::vector<std::string>{"Unload FrmCompletion", "Unload FrmMenuAlpha",
                                         "Unload FrmMenuMusic", "Unload FrmMenuLessons",
                                         "Unload FrmOptions"}));
+    EXPECT_FALSE(FrmPassWord.IsLoaded());
+    EXPECT_FALSE(FrmBackGround.IsLoaded());
+    EXPECT_EQ(BGFormShown, forms::vbFalse);
     EXPECT_FALSE(FrmGeneral.IsLoaded());
     EXPECT_FALSE(FrmMenuLevel.IsLoaded());
     EXPECT_FALSE(FrmMain.IsLoaded());
