@@ -4,6 +4,7 @@
 // until then each is a bare form of its name.
 #include "forms/forms.h"
 #include "shell/frm_background.h"
+#include "shell/frm_menu_music.h"
 #include "shell/frm_password.h"
 #include "shell/placeholder_log.h"
 
@@ -35,11 +36,6 @@ class FrmMenuLevelForm : public PlaceholderForm {
   public:
     FrmMenuLevelForm() : PlaceholderForm("FrmMenuLevel", forms::FormLayer::Dialog) {}
 };
-// Placeholder until the music menu is built.
-class FrmMenuMusicForm : public PlaceholderForm {
-  public:
-    FrmMenuMusicForm() : PlaceholderForm("FrmMenuMusic", forms::FormLayer::Dialog) {}
-};
 // Placeholder until the pop-up menus are built.
 class FrmMenuLessonsForm : public PlaceholderForm {
   public:
@@ -54,6 +50,5 @@ class FrmOptionsForm : public PlaceholderForm {
 inline forms::DefaultInstance<FrmCompletionForm> FrmCompletion;
 inline forms::DefaultInstance<FrmMenuAlphaForm> FrmMenuAlpha;
 inline forms::DefaultInstance<FrmMenuLevelForm> FrmMenuLevel;
-inline forms::DefaultInstance<FrmMenuMusicForm> FrmMenuMusic;
 inline forms::DefaultInstance<FrmMenuLessonsForm> FrmMenuLessons;
 inline forms::DefaultInstance<FrmOptionsForm> FrmOptions;

@@ -2,7 +2,6 @@
 // or the least the callers rely on, until its feature replaces it.
 #include "shell/frm_main.h"
 #include "shell/menu_buttons.h"
-#include "shell/music_menu.h"
 #include "shell/placeholder_log.h"
 #include "shell/settings_apply.h"
 #include "shell/sounds.h"
@@ -114,17 +113,4 @@ void MenuUnhighlight() {
 }
 void SubMenuUnhighlight() {
     PlaceholderCalls().push_back("SubMenuUnhighlight");
-}
-
-// --- Music menu. Placeholders until the music menu is built.
-// (FrmMenuMusic.InitMusicPlayState)
-void ApplyMusicPlayState(int16_t, int16_t, forms::Flag) {}
-void MusicPlayerHalt() {
-    PlaceholderCalls().push_back("MusicPlayerHalt");
-}
-std::string MusicPlayerFileName() {
-    return "";
-}
-void MusicPlayerPlay() {
-    PlaceholderCalls().push_back("MusicPlayerPlay");
 }

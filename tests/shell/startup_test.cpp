@@ -275,11 +275,11 @@ TEST_F(ShellTest, EndProgramUnloadsTheFormsInItsOrder) {
     EndAndCheck([] {});
     EXPECT_EQ(PlaceholderCalls(),
               (std::vector<std::string>{"Unload FrmCompletion", "Unload FrmMenuAlpha",
-                                        "Unload FrmMenuMusic", "Unload FrmMenuLessons",
-                                        "Unload FrmOptions"}));
+                                        "Unload FrmMenuLessons", "Unload FrmOptions"}));
     EXPECT_FALSE(FrmPassWord.IsLoaded());
     EXPECT_FALSE(FrmBackGround.IsLoaded());
     EXPECT_EQ(BGFormShown, forms::vbFalse);
+    EXPECT_FALSE(FrmMenuMusic.IsLoaded());
     EXPECT_FALSE(FrmGeneral.IsLoaded());
     EXPECT_FALSE(FrmMenuLevel.IsLoaded());
     EXPECT_FALSE(FrmMain.IsLoaded());
