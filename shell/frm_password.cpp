@@ -34,12 +34,9 @@ std::string TrimSpaces(const std::string& s) {
     return forms::Trim(s);
 }
 
-void StyleButton(forms::Label& b, const std::string& caption) {
+void StyleButton(forms::CommandButton& b, const std::string& caption) {
     b.SetCaption(caption);
-    b.SetBackStyle(forms::vbOpaque);
     b.SetBackColor(kButtonFace);
-    b.SetBorderStyle(1);
-    b.SetAlignment(forms::vbCenter);
     b.SetFontName("Arial");
     b.SetFontSize(9);
 }

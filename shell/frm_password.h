@@ -4,6 +4,7 @@
 // guard of the options dialog (0: a right password opens it, cancelling returns to the main
 // window). The caller disables the main window and shows the dialog; the dialog carries on from
 // there and is unloaded whenever it closes.
+#include "forms/command_button.h"
 #include "forms/default_instance.h"
 #include "forms/form.h"
 #include "forms/label.h"
@@ -21,13 +22,13 @@ class FrmPassWordForm : public forms::Form {
     forms::Label Lbl_Heading{&Pict_Holder};
     forms::Label Lbl_Close{&Pict_Holder};
     forms::Label Label_PW{&Pict_Holder};
-    forms::Label Command_OK{&Pict_Holder};
-    forms::Label Command_Cancel{&Pict_Holder};
     forms::Label Lbl_Lock{&Pict_Holder};
+    forms::CommandButton Command_OK{&Pict_Holder};
+    forms::CommandButton Command_Cancel{&Pict_Holder};
     forms::TextBox Text_PW{&Pict_Holder};
     forms::PictureBox Pict_IncorrectPW{&Pict_Holder};
     forms::Label Label1{&Pict_IncorrectPW};
-    forms::Label Cmd_IncorrectOK{&Pict_IncorrectPW};
+    forms::CommandButton Cmd_IncorrectOK{&Pict_IncorrectPW};
 
     // Wrong entries since the dialog was last activated.
     int16_t WrongEntries() const { return wrongCount_; }

@@ -1,9 +1,10 @@
-// The text box: its text and Change, typing while it has the focus, the mask, and who gets the
-// keys (the focused box, the form first with KeyPreview).
+// The text box and the command button: the text and Change, typing while focused, the mask, who
+// gets the keys (the focused box, the form first with KeyPreview), and a button's click and face.
 #include "tests/support/headless.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,47 @@ TEST_F(TextBoxTest, AFocusedBoxThatGoesAwayLeavesNoFocus) {
     EXPECT_EQ(form.ActiveControl(), nullptr);
     h.Type("z");
     EXPECT_EQ(form.log.back(), "Press122");
+}
+
+} // namespace
+
+namespace {
+
+// A command button: Click on a press and release over it, its caption centred on its face.
+class ButtonForm : public Form {
+  public:
+    CommandButton OK{this};
+    Label Over{this}; // windowless: the button stays above it
+    int clicks = 0;
+    ButtonForm() {
+        SetBorderStyle(vbBSNone);
+        Move(0, 0, 300 * 15, 200 * 15);
+        OK.Move(20, 20, 80, 26);
+        OK.SetCaption("&OK");
+        OK.SetBackColor(RGB(200, 200, 200));
+        Over.Move(0, 0, 200, 100);
+        OK.Click = [this] { ++clicks; };
+    }
+};
+
+TEST(CommandButtonTest, ClicksAboveWindowlessControlsAndCentresItsCaption) {
+    Headless h;
+    ButtonForm form;
+    form.Show();
+    h.Pump();
+    h.ClickOn(form.OK, 40, 13);
+    EXPECT_EQ(form.clicks, 1);
+    EXPECT_EQ(h.Pixel(22, 22), RGB(200, 200, 200)) << "the face";
+    // The caption's ink lies about the middle, none near the left edge.
+    int left = 1000, right = -1;
+    for (int x = 22; x < 98; ++x)
+        for (int y = 24; y < 42; ++y)
+            if (h.Pixel(x, y) != RGB(200, 200, 200) && h.Pixel(x, y) != RGB(160, 160, 160)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    ASSERT_GE(right, left);
+    EXPECT_NEAR((left + right) / 2.0, 60, 3);
 }
 
 } // namespace
