@@ -17,10 +17,6 @@
 
 #include <string>
 
-namespace {
-constexpr float mmSpell = 101; // the reading timer spells the word
-} // namespace
-
 FrmMainForm::FrmMainForm() {
     SetCaption("Wise Owlet");
     // No title bar: the skin is the whole window, and the window is sized to the strips in it.

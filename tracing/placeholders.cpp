@@ -1,8 +1,9 @@
 // Tracing features that the main window, start-up, the tracing engine, the animation, the
-// tracing screen and the colour picker call before they are built.
+// tracing screen, the colour picker and the label strip call before they are built.
+#include "shell/frm_main.h"
 #include "shell/placeholder_log.h"
 #include "shell/user_set.h"
-#include "tracing/label_strip.h"
+#include "tracing/animation.h"
 #include "tracing/progress.h"
 #include "tracing/trace_clicks.h"
 #include "tracing/trace_engine.h"
@@ -17,14 +18,6 @@ void TraceClick(int16_t button, int16_t shift, float x, float y) {
 forms::Flag IsNearPoint(float x, float y, int16_t px, int16_t py, int16_t tolerance) {
     return forms::ToFlag(px - tolerance < x && x < px + tolerance && py - tolerance < y &&
                          y < py + tolerance);
-}
-
-// --- Character label strip. Placeholders until the label strip is built.
-void AlphaLabelMouseMove(int16_t index, int16_t, int16_t, float, float) {
-    PlaceholderCalls().push_back("AlphaLabelMouseMove " + std::to_string(index));
-}
-void AlphaLabelMouseUp(int16_t index, int16_t, int16_t, float, float) {
-    PlaceholderCalls().push_back("AlphaLabelMouseUp " + std::to_string(index));
 }
 
 // --- Progress marks. Placeholder until progress marks and level completion are built: the
@@ -55,11 +48,28 @@ void AfterAlphaTraced(forms::Flag checkLevel, int16_t code, int16_t delay, forms
                                  std::to_string(now));
 }
 
-// --- Character label strip. Placeholders until the label strip and word label are built.
-int16_t LabelIndexHot = -9997;
-void ShowWord() {}
-void PlaceWordLabel() {}
-void FillAlphaLabels() {}
-void ColorAlphaLabels() {}
-void ArrangeAlphaLabels() {}
-void ShowAlphaLabels(forms::Flag) {}
+// Placeholder until progress marks and level completion are built: the level was completed by
+// the last character traced.
+forms::Flag LevelJustDone = forms::vbFalse;
+
+// --- Character label click. Placeholder until the tracing clicks are built: makes the label's
+// character the current one, which the label strip relies on.
+void AlphaLabelClick(int16_t index, forms::Flag noSpeech) {
+    if (!AlphaEnabled(index) || index == CurAlphaIdx) return;
+    StopAnimTimer();
+    CurAlphaIdx = index;
+    UpdateAlphaLabel(PrevAlphaIdx, forms::vbFalse);
+    UpdateAlphaLabel(CurAlphaIdx, forms::vbFalse);
+    PrevAlphaIdx = index;
+    const std::string caption = forms::Trim(FrmMain->Label_Alpha(index).Caption());
+    if (caption.size() == 1) {
+        NumAlphas = 1;
+        AlphaCur.Alpha = caption;
+        AlphaCur2.Alpha = "";
+    } else {
+        NumAlphas = 2;
+        AlphaCur.Alpha = forms::Left(caption, 1);
+        AlphaCur2.Alpha = forms::Right(caption, 1);
+    }
+    ShowAlpha(noSpeech);
+}

@@ -10,6 +10,7 @@ using AlphaDoneTable = forms::Array<forms::Array<forms::Array<forms::Flag, 0, 29
 extern AlphaDoneTable AlphaDone; // (alphabet type, level, character index)
 extern forms::Array<forms::Array<forms::Flag, 0, 2>, 0, 3> LevelDone; // (type, level)
 extern forms::Array<forms::Flag, 0, 29> AlphaEnabled; // the label lies inside the lesson range
+extern forms::Flag LevelJustDone; // the last character traced completed the level
 
 // Done at the current type and level: the given index, or the current character.
 forms::Flag IsAlphaDone(forms::Flag useIndex, int16_t index);

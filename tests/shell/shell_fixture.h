@@ -22,6 +22,7 @@
 #include "tests/support/temp_program_folder.h"
 #include "tracing/animation.h"
 #include "tracing/colour_picker.h"
+#include "tracing/label_strip.h"
 #include "tracing/trace_router.h"
 #include "tracing/trace_screen.h"
 
@@ -56,6 +57,12 @@ class ShellTest : public ::testing::Test {
         DebugOn = forms::vbFalse;
         DebugText.clear();
         MMTimer = nullptr;
+        MMTimerMode = 0;
+        SpellPos = 0;
+        HoverGroup = 0;
+        HoverItem = 0;
+        LabelRecolour = forms::vbFalse;
+        LabelIndexHot = NoneCode;
         TraceAnim = TraceData{};
         BoardsArranged = forms::vbFalse; // a fresh run lays the tracing screen out anew
         NumbersLabelReady = forms::vbFalse;

@@ -134,6 +134,7 @@ TEST_F(LessonTest, ARedrawKeepsThePenOfARunningSegment) {
 
 TEST_F(LessonTest, ShowingStartsTheCharacterAfresh) {
     Settings.UserLevel = 1;
+    Settings.AlphabetType = 3; // the number 12
     NumAlphas = 2;
     AlphaCur.Alpha = "1";
     AlphaCur2.Alpha = "2";

@@ -109,6 +109,7 @@ TEST_F(TraceScreenTest, BoardsAndNumberLabelsAreSetOnceARun) {
 TEST_F(TraceScreenTest, StartingTracesTheCurrentLevelAfresh) {
     Settings.AlphabetType = 1;
     Settings.UserLevel = 2;
+    Settings.AlphabetEnd = "F"; // label 7 lies outside the range
     AlphaDone(1)(2)(4) = forms::vbTrue;
     LevelDone(1)(2) = forms::vbTrue;
     AlphaDone(1)(1)(4) = forms::vbTrue;
