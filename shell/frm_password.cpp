@@ -16,14 +16,6 @@ int16_t PasswordAtStart = 0;
 
 namespace {
 
-constexpr int16_t sgPassWord = 2000; // the password dialog's voices
-constexpr int16_t sgAlphaMenu = 4;   // whose close-label voice the dialog shares
-constexpr int16_t spLock = 800, spOK = 801, spCancel = 802, spPrompt = 803, spPlease = 804,
-                  spIncorrect = 805;
-constexpr int16_t siClose = 600;
-constexpr int16_t siNone = -9997; // forget the last voice
-constexpr int16_t usClose = 502;  // the close effect
-
 constexpr int kWidth = 340, kHeight = 149;
 constexpr int32_t kHeadingColour = forms::RGB(255, 255, 0);
 constexpr int32_t kButtonFace = forms::RGB(240, 240, 240);
@@ -91,18 +83,18 @@ void FrmPassWordForm::ConnectEvents() {
     Command_Cancel.Click = [this] { Command_Cancel_Click(); };
     Command_Cancel.MouseMove = hover(sgPassWord, spCancel);
     Lbl_Close.Click = cancel;
-    Lbl_Close.MouseMove = hover(sgAlphaMenu, siClose);
+    Lbl_Close.MouseMove = hover(sgAlphabet, siClose);
     Lbl_Lock.Click = cancel;
     Lbl_Lock.MouseMove = hover(sgPassWord, spLock);
     Label_PW.Click = cancel;
     Label_PW.MouseMove = hover(sgPassWord, spPlease);
     Pict_Holder.Click = cancel;
-    Pict_Holder.MouseMove = hover(siNone, siNone);
+    Pict_Holder.MouseMove = hover(NoneCode, NoneCode);
     Lbl_Heading.MouseMove = hover(sgPassWord, spPrompt);
     Cmd_IncorrectOK.Click = [this] { Cmd_IncorrectOK_Click(); };
     Cmd_IncorrectOK.MouseMove = hover(sgPassWord, spOK);
     Pict_IncorrectPW.Click = [this] { ShowIncorrectPW(false); };
-    Pict_IncorrectPW.MouseMove = hover(siNone, siNone);
+    Pict_IncorrectPW.MouseMove = hover(NoneCode, NoneCode);
     Label1.MouseMove = hover(sgPassWord, spIncorrect);
 }
 

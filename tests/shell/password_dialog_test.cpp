@@ -40,6 +40,11 @@ class PasswordTest : public ShellTest {
         return std::find(c.begin(), c.end(), what) != c.end();
     }
     bool PanelShown() { return PW().Pict_IncorrectPW.Visible(); }
+    // The file last given to the voices' channel, from its last backslash.
+    std::string LastVoice() {
+        const std::string& file = FrmMain->AT_MM_Alphabet(0).FileName();
+        return file.substr(file.find_last_of('\\') + 1);
+    }
 };
 
 TEST_F(PasswordTest, TheStartLockHoldsTheMainWindowUntilThePasswordIsRight) {
@@ -88,6 +93,8 @@ TEST_F(PasswordTest, AWrongEntryShowsThePanelAndKeepsTheEntry) {
     EXPECT_EQ(PW().Text_PW.Text(), "marbel") << "not cleared";
     EXPECT_EQ(PW().Label1.Caption(), "Incorrect Password");
     EXPECT_EQ(PW().Label1.ForeColor(), forms::RGB(255, 0, 0));
+    h.MoveOn(PW().Label1, 50, 5);
+    EXPECT_EQ(LastVoice(), "PWIncorrect.Wav") << "the message speaks when pointed at";
     const forms::IRect panel = PW().Pict_IncorrectPW.ScreenRect();
     const forms::IRect dialog = PW().ScreenRect();
     EXPECT_EQ(panel.x - dialog.x, 25);
@@ -149,12 +156,14 @@ TEST_F(PasswordTest, TheRightPasswordOpensTheOptionsDialog) {
     Enter("marble");
     EXPECT_TRUE(Called("ShowOptionsDialog"));
     EXPECT_FALSE(FrmPassWord.IsLoaded());
+    EXPECT_NE(LastVoice(), "SndPlonk.Wav") << "the options dialog opens without the close sound";
 }
 
 TEST_F(PasswordTest, CancellingTheGuardGivesTheMainWindowBack) {
     OpenGuard();
     h.ClickOn(PW().Command_Cancel, 5, 5);
     EXPECT_FALSE(FrmPassWord.IsLoaded());
+    EXPECT_EQ(LastVoice(), "SndPlonk.Wav") << "the close sound";
     EXPECT_FALSE(ProgramEnding());
     EXPECT_TRUE(FrmMain->Enabled());
     EXPECT_FALSE(Called("ShowOptionsDialog"));

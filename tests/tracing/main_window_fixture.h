@@ -45,14 +45,11 @@ class MainWindowTest : public ::testing::Test {
             folder_->Write(std::string("Fonts/") + name, font);
         forms::SavePicture(forms::Canvas(616, 458, forms::RGB(255, 232, 214)),
                            folder_->File("Images/App/TrcSkin.jpg"));
-        // The background form's letter pictures.
-        for (char c = 'A'; c <= 'Z'; ++c)
-            forms::SavePicture(forms::Canvas(26, 18, forms::RGB(200, 220, 240)),
-                               folder_->File(std::string("Images/") + c + ".jpg"));
         forms::SetProgramFolder(folder_->Path());
         forms::FontRegistry::Instance().Reset();
 
         ProcessAllSections(umDefaults, Settings, Settings);
+        Settings.BGFormOpt = 3; // no background form: the folder has no letter pictures
         IniText = "";
         ProcessAllSections(umWrite, Settings, Settings);
         WriteSettingsFile(IniText, folder_->File("WiseOwlet.Dbf"));
