@@ -49,6 +49,7 @@ class MainWindowTest : public ::testing::Test {
         forms::FontRegistry::Instance().Reset();
 
         ProcessAllSections(umDefaults, Settings, Settings);
+        Settings.BGFormOpt = 3; // no background form: the folder has no letter pictures
         IniText = "";
         ProcessAllSections(umWrite, Settings, Settings);
         WriteSettingsFile(IniText, folder_->File("WiseOwlet.Dbf"));
