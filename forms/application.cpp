@@ -197,6 +197,7 @@ void HandleMouse(const InputEvent& e) {
             a.capture = t;
             a.captureIsDouble = dbl;
             a.lastPress = t;
+            if (t.control && t.control->TakesFocus()) t.form->SetActiveControl(t.control);
             if (t.form != a.active) t.form->SetFocus();
         }
         if (dbl)
@@ -226,6 +227,30 @@ void HandleMouse(const InputEvent& e) {
     Application::UpdateCursor();
 }
 
+// The control of the form that takes its keys: its focused control while that shows and is
+// enabled.
+Control* KeyControl(Form* f) {
+    Control* c = f->ActiveControl();
+    return c && c->Showing() && c->Enabled() ? c : nullptr;
+}
+
+// A key goes to the focused control, and to the form first when it previews keys (it may swallow
+// the key by setting it to 0); without a focused control the form is the only receiver.
+template <class ToForm, class ToControl>
+void DeliverKey(Form* f, int16_t& key, ToForm toForm, ToControl toControl) {
+    if (!KeyControl(f) || f->KeyPreview()) {
+        Application::Dispatch([&] { toForm(key); });
+        if (key == 0 || !IsLoadedForm(f)) return;
+    }
+    if (Control* c = KeyControl(f)) Application::Dispatch([&] { toControl(c, key); });
+}
+
+void PressKey(Form* f, int16_t ascii) {
+    DeliverKey(
+        f, ascii, [f](int16_t& k) { f->Form_KeyPress(k); },
+        [](Control* c, int16_t& k) { c->RaiseKeyPress(k); });
+}
+
 void HandleKey(const InputEvent& e) {
     if (e.kind == InputEvent::KeyDown || e.kind == InputEvent::KeyUp) a.shift = e.shift;
     Form* f = a.active;
@@ -233,27 +258,25 @@ void HandleKey(const InputEvent& e) {
     if (e.kind == InputEvent::Text) {
         std::string t = Utf8ToCp1252(e.text);
         for (char ch : t) {
-            int16_t ascii = static_cast<int16_t>(static_cast<unsigned char>(ch));
-            Application::Dispatch([&] { f->Form_KeyPress(ascii); });
+            if (!IsLoadedForm(f)) return;
+            PressKey(f, static_cast<int16_t>(static_cast<unsigned char>(ch)));
         }
         return;
     }
     int16_t code = e.keyCode;
-    int16_t shift = static_cast<int16_t>(e.shift);
-    // The form sees every key: with KeyPreview before its focused control, and without one
-    // (no control of the current set takes the focus) as the only receiver.
-    Application::Dispatch([&] {
-        if (e.kind == InputEvent::KeyDown)
-            f->Form_KeyDown(code, shift);
-        else
-            f->Form_KeyUp(code, shift);
-    });
-    // Enter and Escape produce no text input of their own; the platform gives them as key presses.
-    if (e.kind == InputEvent::KeyDown && code != 0 && (code == 13 || code == 27 || code == 8) &&
-        IsLoadedForm(f)) {
-        int16_t ascii = code;
-        Application::Dispatch([&] { f->Form_KeyPress(ascii); });
-    }
+    const int16_t shift = static_cast<int16_t>(e.shift);
+    if (e.kind == InputEvent::KeyDown)
+        DeliverKey(
+            f, code, [f, shift](int16_t& k) { f->Form_KeyDown(k, shift); },
+            [shift](Control* c, int16_t& k) { c->RaiseKeyDown(k, shift); });
+    else
+        DeliverKey(
+            f, code, [f, shift](int16_t& k) { f->Form_KeyUp(k, shift); },
+            [shift](Control* c, int16_t& k) { c->RaiseKeyUp(k, shift); });
+    // Enter, Escape and Backspace produce no text input of their own; the platform gives them as
+    // key presses.
+    if (e.kind == InputEvent::KeyDown && (code == 13 || code == 27 || code == 8) && IsLoadedForm(f))
+        PressKey(f, code);
 }
 
 void HandleWindow(const InputEvent& e) {
@@ -723,6 +746,8 @@ void Application::ControlGone(Control* c) {
     if (a.capture.control == c) a.capture = {};
     if (a.hover.control == c) a.hover = {};
     if (a.lastPress.control == c) a.lastPress = {};
+    for (Form* f : a.forms)
+        if (f->activeControl_ == c) f->activeControl_ = nullptr;
 }
 
 } // namespace forms

@@ -2,7 +2,7 @@
 // The base of every visible control and of every container (forms, picture boxes, frames).
 //
 // Geometry is kept as given (fractions too) in the container's pixels. A container clips its
-// children. Within a container, windowed controls (picture box, frame, and later text boxes and
+// children. Within a container, windowed controls (picture box, frame, text box, and later
 // buttons) are drawn and hit above windowless ones (label, image, shape); each group keeps its own
 // order, which ZOrder changes.
 #include "forms/canvas.h"
@@ -144,6 +144,11 @@ class Control {
     bool Windowed() const { return windowed_; }
     virtual bool TakesMouse() const { return true; } // shapes let the mouse through
     virtual Container* AsContainer() { return nullptr; }
+    // Controls that take the focus (text boxes) get the keys while they have it.
+    virtual bool TakesFocus() const { return false; }
+    virtual void RaiseKeyDown(int16_t& keyCode, int16_t shift) { (void)keyCode, (void)shift; }
+    virtual void RaiseKeyUp(int16_t& keyCode, int16_t shift) { (void)keyCode, (void)shift; }
+    virtual void RaiseKeyPress(int16_t& keyAscii) { (void)keyAscii; }
     // The control's rectangle on the screen (rounded to pixels) and where it shows (clipped by
     // its containers; empty when hidden).
     IRect ScreenRect() const;

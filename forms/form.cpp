@@ -50,6 +50,17 @@ void Form::Load() {
     Form_Load();
 }
 
+namespace {
+std::function<void(const std::string&)>& UnloadObserver() {
+    static std::function<void(const std::string&)> observer;
+    return observer;
+}
+} // namespace
+
+void SetFormUnloadObserver(std::function<void(const std::string& name)> observer) {
+    UnloadObserver() = std::move(observer);
+}
+
 void Form::Unload() {
     if (!loaded_ || unloading_) return;
     unloading_ = true;
@@ -72,6 +83,7 @@ void Form::Unload() {
     if (wasShowing || Application::ActiveForm() == this) Application::FormHidden(this);
     Screen::Invalidate(r);
     windowState_ = vbNormal;
+    if (UnloadObserver()) UnloadObserver()(Name());
     if (onUnloaded_) {
         auto cb = std::move(onUnloaded_);
         onUnloaded_ = nullptr;
@@ -147,6 +159,14 @@ void Form::SetFocus() {
     if (!loaded_ || !visible_ || !enabled_) return;
     Application::RaiseZOrder(this, 0);
     Application::QueueActivate(this);
+}
+
+void Form::SetActiveControl(Control* c) {
+    if (c == activeControl_) return;
+    if (c && (c->OwnerForm() != this || !c->TakesFocus())) return;
+    if (activeControl_) activeControl_->Invalidate();
+    activeControl_ = c;
+    if (c) c->Invalidate();
 }
 
 void Form::SetWindowState(int state) {

@@ -93,6 +93,11 @@ class Form : public Container, public FontProperties {
     void SetBackColor(int32_t c);
     int32_t ForeColor() const { return foreColor_; }
     void SetForeColor(int32_t c) { foreColor_ = c; }
+    // The control that has the focus within the form and takes the keys (a text box), or nullptr.
+    // With KeyPreview the form sees each key first; without it the form gets none while a control
+    // has the focus.
+    Control* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(Control* c);
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool b) { keyPreview_ = b; }
     // 0 brings the form to the front (of its layer), 1 sends it to the back.
@@ -153,12 +158,16 @@ class Form : public Container, public FontProperties {
     double normalLeft_ = 0, normalTop_ = 0, normalWidth_ = 4800, normalHeight_ = 3600;
     std::string caption_, tag_, name_;
     PicturePtr picture_;
+    Control* activeControl_ = nullptr;
     int32_t backColor_ = 0xF0F0F0, foreColor_ = 0;
     FormLayer layer_ = FormLayer::Normal;
     int mousePointer_ = vbDefault;
     PicturePtr mouseIcon_;
     int hotX_ = 0, hotY_ = 0;
 };
+
+// Called with each form's name once it has been unloaded: how tests see the order of an end.
+void SetFormUnloadObserver(std::function<void(const std::string& name)> observer);
 
 // Unloads a form (the platform's `Unload` statement).
 inline void Unload(Form& f) {

@@ -3,6 +3,7 @@
 #include "forms/application.h"
 #include "forms/canvas.h"
 #include "forms/clock.h"
+#include "forms/command_button.h"
 #include "forms/control.h"
 #include "forms/control_array.h"
 #include "forms/default_instance.h"
@@ -20,4 +21,5 @@
 #include "forms/screen.h"
 #include "forms/shape.h"
 #include "forms/text.h"
+#include "forms/text_box.h"
 #include "forms/timer.h"

@@ -3,7 +3,12 @@
 // program unloads them in a fixed order. Their screens and handlers arrive with their features;
 // until then each is a bare form of its name.
 #include "forms/forms.h"
+#include "shell/frm_background.h"
+#include "shell/frm_menu_alpha.h"
+#include "shell/frm_menu_lessons.h"
+#include "shell/frm_menu_level.h"
 #include "shell/frm_menu_music.h"
+#include "shell/frm_password.h"
 #include "shell/placeholder_log.h"
 
 #include <string>
@@ -19,41 +24,11 @@ class PlaceholderForm : public forms::Form {
     void Form_Unload(int16_t&) override { PlaceholderCalls().push_back("Unload " + Name()); }
 };
 
-// Placeholder until the password dialog is built.
-class FrmPassWordForm : public PlaceholderForm {
-  public:
-    FrmPassWordForm() : PlaceholderForm("FrmPassWord", forms::FormLayer::Dialog) {}
-};
 // Placeholder until the completion dialog is built.
 class FrmCompletionForm : public PlaceholderForm {
   public:
     FrmCompletionForm() : PlaceholderForm("FrmCompletion", forms::FormLayer::Dialog) {}
     forms::Label lbl_WellDone{this}; // the message the finished activity sets
-};
-// Placeholder until the background form is built.
-class FrmBackGroundForm : public PlaceholderForm {
-  public:
-    FrmBackGroundForm() : PlaceholderForm("FrmBackGround", forms::FormLayer::Background) {}
-};
-// Placeholder until the general-purpose form is built.
-class FrmGeneralForm : public PlaceholderForm {
-  public:
-    FrmGeneralForm() : PlaceholderForm("FrmGeneral", forms::FormLayer::Dialog) {}
-};
-// Placeholder until the pop-up menus are built.
-class FrmMenuAlphaForm : public PlaceholderForm {
-  public:
-    FrmMenuAlphaForm() : PlaceholderForm("FrmMenuAlpha", forms::FormLayer::Dialog) {}
-};
-// Placeholder until the pop-up menus are built.
-class FrmMenuLevelForm : public PlaceholderForm {
-  public:
-    FrmMenuLevelForm() : PlaceholderForm("FrmMenuLevel", forms::FormLayer::Dialog) {}
-};
-// Placeholder until the pop-up menus are built.
-class FrmMenuLessonsForm : public PlaceholderForm {
-  public:
-    FrmMenuLessonsForm() : PlaceholderForm("FrmMenuLessons", forms::FormLayer::Dialog) {}
 };
 // Placeholder until the options dialog is built.
 class FrmOptionsForm : public PlaceholderForm {
@@ -61,11 +36,5 @@ class FrmOptionsForm : public PlaceholderForm {
     FrmOptionsForm() : PlaceholderForm("FrmOptions", forms::FormLayer::Dialog) {}
 };
 
-inline forms::DefaultInstance<FrmPassWordForm> FrmPassWord;
 inline forms::DefaultInstance<FrmCompletionForm> FrmCompletion;
-inline forms::DefaultInstance<FrmBackGroundForm> FrmBackGround;
-inline forms::DefaultInstance<FrmGeneralForm> FrmGeneral;
-inline forms::DefaultInstance<FrmMenuAlphaForm> FrmMenuAlpha;
-inline forms::DefaultInstance<FrmMenuLevelForm> FrmMenuLevel;
-inline forms::DefaultInstance<FrmMenuLessonsForm> FrmMenuLessons;
 inline forms::DefaultInstance<FrmOptionsForm> FrmOptions;

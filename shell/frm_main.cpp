@@ -18,6 +18,7 @@
 #include <string>
 
 FrmMainForm::FrmMainForm() {
+    SetName("FrmMain");
     SetCaption("Wise Owlet");
     // No title bar: the skin is the whole window, and the window is sized to the strips in it.
     SetBorderStyle(forms::vbBSNone);

@@ -1,9 +1,6 @@
 // Procedures and state of shell features that are not built yet. Each stands in, doing nothing
 // or the least the callers rely on, until its feature replaces it.
-#include "shell/background_form.h"
 #include "shell/frm_main.h"
-#include "shell/menu_buttons.h"
-#include "shell/password_dialog.h"
 #include "shell/placeholder_log.h"
 #include "shell/settings_apply.h"
 #include "shell/startup.h"
@@ -25,43 +22,3 @@ std::string MouseArgsText(int button, int shift, float x, float y) {
     text << button << ' ' << shift << ' ' << x << ' ' << y;
     return text.str();
 }
-
-// --- Main-window menu buttons. Placeholders until the menu buttons are built.
-void ApplyMenuButtons() {}
-void ApplySubMenuButtons() {}
-void ArrangeSubMenuButtons(forms::Flag) {}
-void MenuMouseDown(int16_t index) {
-    PlaceholderCalls().push_back("MenuMouseDown " + std::to_string(index));
-}
-void MenuMouseMove(int16_t index) {
-    PlaceholderCalls().push_back("MenuMouseMove " + std::to_string(index));
-}
-void MenuMouseUp(int16_t index, int16_t button) {
-    PlaceholderCalls().push_back("MenuMouseUp " + std::to_string(index) + " " +
-                                 std::to_string(button));
-}
-void SubMenuMouseDown(int16_t index, int16_t, int16_t, float, float) {
-    PlaceholderCalls().push_back("SubMenuMouseDown " + std::to_string(index));
-}
-void SubMenuMouseMove(int16_t index) {
-    PlaceholderCalls().push_back("SubMenuMouseMove " + std::to_string(index));
-}
-void SubMenuMouseUp(int16_t index, int16_t, int16_t, float, float) {
-    PlaceholderCalls().push_back("SubMenuMouseUp " + std::to_string(index));
-}
-void MenuUnhighlight() {
-    PlaceholderCalls().push_back("MenuUnhighlight");
-}
-void SubMenuUnhighlight() {
-    PlaceholderCalls().push_back("SubMenuUnhighlight");
-}
-
-// --- Background form. Placeholders until the background form is built.
-forms::Flag BGFormShown = forms::vbFalse;
-void CalcBGLetterSizes() {}
-void ApplyBGFormOption(const UserSet&) {}
-// (FrmBackGround.InitBGColor, InitBGColorAlpha, InitBGColorAlphaShdw)
-void ApplyBGFormColors(int32_t, int32_t, int32_t) {}
-
-// --- Password dialog. Placeholder until the password dialog is built.
-int16_t PasswordAtStart = 0;

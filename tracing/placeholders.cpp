@@ -13,6 +13,15 @@ void TraceClick(int16_t button, int16_t shift, float x, float y) {
     PlaceholderCalls().push_back("TraceClick");
     PlaceholderArgs().push_back(MouseArgsText(button, shift, x, y));
 }
+void PromptAlpha(int16_t button, int16_t shift, float x, float y, int16_t mode, AlphaData& rec) {
+    PlaceholderCalls().push_back("PromptAlpha " + std::to_string(mode) + " " +
+                                 (&rec == &AlphaCur2 ? "AlphaCur2" : "AlphaCur"));
+    PlaceholderArgs().push_back(MouseArgsText(button, shift, x, y));
+}
+void StartAlphaDemo() {
+    PlaceholderCalls().push_back("StartAlphaDemo");
+}
+
 // Placeholder until the tracing clicks are built: the plain comparison, which the colour
 // picker's hit test on the letter relies on.
 forms::Flag IsNearPoint(float x, float y, int16_t px, int16_t py, int16_t tolerance) {

@@ -49,6 +49,7 @@ class MainWindowTest : public ::testing::Test {
         forms::FontRegistry::Instance().Reset();
 
         ProcessAllSections(umDefaults, Settings, Settings);
+        Settings.BGFormOpt = 3; // no background form: the folder has no letter pictures
         IniText = "";
         ProcessAllSections(umWrite, Settings, Settings);
         WriteSettingsFile(IniText, folder_->File("WiseOwlet.Dbf"));
@@ -87,6 +88,7 @@ class MainWindowTest : public ::testing::Test {
     void TearDown() override {
         if (TraceAnim.AnimTimer != nullptr) TraceAnim.AnimTimer->SetEnabled(false);
         TraceAnim.AnimTimer = nullptr;
+        MMTimer = nullptr; // the main window and its timers go with the runtime
         for (AlphaData* rec : {&AlphaCur, &AlphaCur2})
             rec->Board = nullptr;
         forms::SetMsgBoxResponder(nullptr);

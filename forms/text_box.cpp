@@ -1,0 +1,105 @@
+// Text boxes: a single-line entry with its text, a mask, and the keys it takes while focused.
+#include "forms/text_box.h"
+
+#include "forms/form.h"
+
+namespace forms {
+
+TextBox::TextBox(Container* container) : Control(container, true) {}
+
+void TextBox::SetText(const std::string& t) {
+    if (t == text_) return;
+    text_ = t;
+    Invalidate();
+    if (Change) Change();
+}
+
+void TextBox::SetPasswordChar(const std::string& c) {
+    passwordChar_ = c.substr(0, 1);
+    Invalidate();
+}
+
+void TextBox::SetMaxLength(int n) {
+    maxLength_ = n < 0 ? 0 : n;
+}
+
+void TextBox::SetForeColor(int32_t c) {
+    foreColor_ = c;
+    Invalidate();
+}
+
+void TextBox::SetBackColor(int32_t c) {
+    backColor_ = c;
+    Invalidate();
+}
+
+void TextBox::SetBorderStyle(int s) {
+    borderStyle_ = s ? 1 : 0;
+    Invalidate();
+}
+
+void TextBox::SetFocus() {
+    Form* f = OwnerForm();
+    if (!f) return;
+    f->SetActiveControl(this);
+    f->SetFocus();
+}
+
+bool TextBox::HasFocus() const {
+    Form* f = OwnerForm();
+    return f && f->ActiveControl() == this;
+}
+
+std::string TextBox::DisplayText() const {
+    if (passwordChar_.empty()) return text_;
+    return std::string(text_.size(), passwordChar_[0]);
+}
+
+void TextBox::RaiseKeyDown(int16_t& keyCode, int16_t shift) {
+    if (KeyDown) KeyDown(keyCode, shift);
+}
+
+void TextBox::RaiseKeyUp(int16_t& keyCode, int16_t shift) {
+    if (KeyUp) KeyUp(keyCode, shift);
+}
+
+void TextBox::RaiseKeyPress(int16_t& keyAscii) {
+    if (KeyPress) KeyPress(keyAscii);
+    const int16_t key = keyAscii;
+    if (key == 8) {
+        if (!text_.empty()) SetText(text_.substr(0, text_.size() - 1));
+    } else if (key >= 32 && key != 127 && key <= 255) {
+        if (maxLength_ == 0 || static_cast<int>(text_.size()) < maxLength_)
+            SetText(text_ + static_cast<char>(key));
+    }
+    // Enter, Esc and other control characters change nothing in a one-line box.
+}
+
+void TextBox::Draw(Canvas& target, const IRect& clip) {
+    (void)clip;
+    const IRect r = ScreenRect();
+    target.FillRect(r, backColor_ & 0xFFFFFF);
+    if (borderStyle_) {
+        // Sunken: dark above and left, light below and right.
+        target.FillRect({r.x, r.y, r.w, 1}, 0x808080);
+        target.FillRect({r.x, r.y, 1, r.h}, 0x808080);
+        target.FillRect({r.x, r.y + r.h - 1, r.w, 1}, 0xE3E3E3);
+        target.FillRect({r.x + r.w - 1, r.y, 1, r.h}, 0xE3E3E3);
+    }
+    const int pad = 2 + borderStyle_;
+    const int inner = r.w - 2 * pad - 2;
+    // The end of the text stays in view, where the caret is.
+    std::string shown = DisplayText();
+    while (!shown.empty() && MeasureText(font_, shown).w > inner)
+        shown.erase(0, 1);
+    const int lh = FontLineHeight(font_);
+    const int y = r.y + (r.h - lh) / 2;
+    const int32_t colour = Enabled() ? foreColor_ & 0xFFFFFF : 0x808080;
+    if (!shown.empty()) DrawText(target, r.x + pad, y, font_, shown, colour);
+    if (HasFocus() && Enabled()) {
+        const int cx = r.x + pad + (shown.empty() ? 0 : MeasureText(font_, shown).w) + 1;
+        target.FillRect({cx, y, 1, lh}, colour);
+    }
+}
+
+} // namespace forms
