@@ -3,6 +3,7 @@
 // program unloads them in a fixed order. Their screens and handlers arrive with their features;
 // until then each is a bare form of its name.
 #include "forms/forms.h"
+#include "shell/frm_completion.h"
 #include "shell/placeholder_log.h"
 
 #include <string>
@@ -22,11 +23,6 @@ class PlaceholderForm : public forms::Form {
 class FrmPassWordForm : public PlaceholderForm {
   public:
     FrmPassWordForm() : PlaceholderForm("FrmPassWord", forms::FormLayer::Dialog) {}
-};
-// Placeholder until the completion dialog is built.
-class FrmCompletionForm : public PlaceholderForm {
-  public:
-    FrmCompletionForm() : PlaceholderForm("FrmCompletion", forms::FormLayer::Dialog) {}
 };
 // Placeholder until the background form is built.
 class FrmBackGroundForm : public PlaceholderForm {
@@ -65,7 +61,6 @@ class FrmOptionsForm : public PlaceholderForm {
 };
 
 inline forms::DefaultInstance<FrmPassWordForm> FrmPassWord;
-inline forms::DefaultInstance<FrmCompletionForm> FrmCompletion;
 inline forms::DefaultInstance<FrmBackGroundForm> FrmBackGround;
 inline forms::DefaultInstance<FrmGeneralForm> FrmGeneral;
 inline forms::DefaultInstance<FrmMenuAlphaForm> FrmMenuAlpha;

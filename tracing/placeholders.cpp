@@ -6,8 +6,6 @@
 #include "tracing/board_router.h"
 #include "tracing/color_picker.h"
 #include "tracing/label_strip.h"
-#include "tracing/progress.h"
-#include "tracing/trace_clicks.h"
 #include "tracing/trace_engine.h"
 
 // --- Board event router. Placeholder until the board event router is built: takes nothing.
@@ -17,11 +15,6 @@ forms::Flag ProcessTraceEvent(int16_t code, int16_t index, int16_t, int16_t, flo
     PlaceholderCalls().push_back("ProcessTraceEvent " + std::to_string(code) + " " +
                                  std::to_string(index));
     return RouterTakes;
-}
-
-// --- Tracing clicks. Placeholder until the tracing clicks are built.
-void TraceClick(int16_t, int16_t, float, float) {
-    PlaceholderCalls().push_back("TraceClick");
 }
 
 // --- Character label strip. Placeholders until the label strip is built.
@@ -59,30 +52,6 @@ void InitColorPicker() {
         for (int i = 0; i <= 39; ++i)
             swatch(i).SetPicture(m.AT_ImageList_ColorPickers.Picture(i + 1));
 }
-
-// --- Progress marks. Placeholder until progress marks and level completion are built: the
-// tables, and the two readers and the level reset in their plain form.
-AlphaDoneTable AlphaDone{};
-forms::Array<forms::Array<forms::Flag, 0, 2>, 0, 3> LevelDone{};
-forms::Array<forms::Flag, 0, 29> AlphaEnabled{};
-
-forms::Flag IsAlphaDone(forms::Flag useIndex, int16_t index) {
-    return AlphaDone(Settings.AlphabetType)(Settings.UserLevel)(useIndex ? index : CurAlphaIdx);
-}
-
-forms::Flag IsCurrentAlphaDone() {
-    return AlphaDone(Settings.AlphabetType)(Settings.UserLevel)(CurAlphaIdx);
-}
-
-void SetLevelDone(int16_t type, int16_t level) {
-    for (int i = 0; i <= 29; ++i)
-        AlphaDone(type)(level)(i) = forms::vbFalse;
-    LevelDone(type)(level) = forms::vbFalse;
-}
-
-// Placeholder until progress marks and level completion are built: no mark, no completion
-// dialog, no auto-play wait.
-void AfterAlphaTraced(forms::Flag, int16_t, int16_t, forms::Flag) {}
 
 // --- Character label strip. Placeholders until the label strip and word label are built.
 int16_t LabelIndexHot = -9997;

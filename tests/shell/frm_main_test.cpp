@@ -68,8 +68,15 @@ TEST_F(FrmMainTest, BoardEventsGoToTheRouterFirst) {
 
 TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {
     FrmMainForm& m = *FrmMain;
+    // At Level I the declined release starts the demonstration.
+    Settings.UserLevel = 0;
+    m.AT_TimerTMR.SetEnabled(false);
+    TraceAnim.AnimPhase = apIdle;
     m.Picture_DrawBoard.MouseUp(1, 0, 10, 10);
-    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 101 0", "TraceClick"}));
+    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 101 0"}));
+    EXPECT_TRUE(m.AT_TimerTMR.Enabled());
+    EXPECT_EQ(TraceAnim.AnimPhase, apDemoStart);
+    m.AT_TimerTMR.SetEnabled(false);
     m.Picture_ShowBoard.MouseUp(1, 0, 10, 10);
     EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 109 0", "SpeakWord"}));
     m.ATImg_ShowBoard(0).MouseUp(1, 0, 1, 1);
@@ -79,7 +86,10 @@ TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {
 TEST_F(FrmMainTest, AReleaseTheRouterTakesGoesNoFurther) {
     RouterTakes = forms::vbTrue; // a picked colour waits for its target
     FrmMainForm& m = *FrmMain;
+    Settings.UserLevel = 0;
+    m.AT_TimerTMR.SetEnabled(false);
     m.Picture_DrawBoard.MouseUp(1, 0, 10, 10);
+    EXPECT_FALSE(m.AT_TimerTMR.Enabled()); // no demonstration
     m.Picture_ShowBoard.MouseUp(1, 0, 10, 10);
     m.TrcLbl_Word(0).MouseUp(1, 0, 1, 1);
     EXPECT_EQ(Calls(),

@@ -227,12 +227,20 @@ TEST_F(AnimationTest, ASegmentRestartedAfterAnOutsideStopStartsFromItsOwnKeyPoin
 }
 
 TEST_F(AnimationTest, TheAutoPlayWaitEndsWithOneTick) {
+    Settings.UserLevel = 0;
+    LayOut("E");
     Anim().SetInterval(2000);
+    TraceAnim.AnimInterval = 40;
     TraceAnim.AnimKind = akWaitDone;
     TraceAnim.AnimPhase = apWaitNext;
     Anim().SetEnabled(true);
     AnimationTimerTick();
-    EXPECT_FALSE(Anim().Enabled());
+    // The wait is over: at Level I an unfinished character is demonstrated again, at the drawing
+    // animation's own interval.
+    EXPECT_TRUE(Anim().Enabled());
+    EXPECT_EQ(TraceAnim.AnimKind, akDemoStep);
+    EXPECT_EQ(TraceAnim.AnimPhase, apDemoFirst);
+    EXPECT_EQ(Anim().Interval(), 40);
 }
 
 TEST_F(AnimationTest, TheColourHintWaitStartsTheCharacterAgain) {
