@@ -5,3 +5,6 @@
 #include <vector>
 
 std::vector<std::string>& PlaceholderCalls();
+// The mouse arguments (button, shift, x, y) that placeholders taking them received, oldest first.
+std::vector<std::string>& PlaceholderArgs();
+std::string MouseArgsText(int button, int shift, float x, float y);

@@ -10,9 +10,22 @@
 #include "shell/sounds.h"
 #include "shell/startup.h"
 
+#include <sstream>
+
 std::vector<std::string>& PlaceholderCalls() {
     static std::vector<std::string> calls;
     return calls;
+}
+
+std::vector<std::string>& PlaceholderArgs() {
+    static std::vector<std::string> args;
+    return args;
+}
+
+std::string MouseArgsText(int button, int shift, float x, float y) {
+    std::ostringstream text;
+    text << button << ' ' << shift << ' ' << x << ' ' << y;
+    return text.str();
 }
 
 // --- Sounds and voices. Placeholders until sounds and voices are built.

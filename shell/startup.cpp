@@ -135,7 +135,7 @@ void InstallFontFiles() {
         for (int k = 0; k <= 2; ++k) {
             const std::string fot = appFonts + fontResources[k];
             const std::string ttf = winFonts + fontFiles[k];
-            // The system calls take NUL-terminated names.
+            // The system calls take NUL-terminated names; the debug log gets them without it.
             const std::string fotPath = fot + '\0';
             const std::string ttfPath = ttf + '\0';
             if (IsFontInstalled(FontName(k))) continue;

@@ -11,9 +11,11 @@
 // --- Board event router. Placeholder until the board event router is built: takes nothing.
 // Tests set RouterTakes to have it consume events.
 forms::Flag RouterTakes = forms::vbFalse;
-forms::Flag ProcessTraceEvent(int16_t code, int16_t index, int16_t, int16_t, float, float) {
+forms::Flag ProcessTraceEvent(int16_t code, int16_t index, int16_t button, int16_t shift, float x,
+                              float y) {
     PlaceholderCalls().push_back("ProcessTraceEvent " + std::to_string(code) + " " +
                                  std::to_string(index));
+    PlaceholderArgs().push_back(MouseArgsText(button, shift, x, y));
     return RouterTakes;
 }
 

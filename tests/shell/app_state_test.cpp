@@ -89,6 +89,38 @@ TEST_F(AppStateTest, MinimiseAndRestore) {
     EXPECT_FALSE(Called("MusicPlayerPlay"));
 }
 
+TEST_F(AppStateTest, ResumeUnloadsABackgroundFormThatIsNoLongerWanted) {
+    struct Case {
+        int16_t option;
+        bool stays;
+    } cases[] = {{0, true}, {3, false}};
+    for (const Case& c : cases) {
+        FrmBackGround.Get();
+        BGFormShown = forms::vbTrue;
+        Settings.BGFormOpt = c.option;
+        MarkBoard();
+        Dispatch(paResume);
+        EXPECT_EQ(FrmBackGround.IsLoaded(), c.stays) << "option " << c.option;
+        EXPECT_FALSE(BoardMarked()) << "the board is drawn either way";
+        FrmBackGround.Unload();
+    }
+}
+
+TEST_F(AppStateTest, MinimiseAndRestoreTakeTheBackgroundFormAlong) {
+    FrmBackGround->Show();
+    BGFormShown = forms::vbTrue;
+    Dispatch(paMinimise);
+    h.Pump();
+    EXPECT_EQ(FrmBackGround->WindowState(), forms::vbMinimized);
+    EXPECT_FALSE(FrmBackGround->Visible());
+
+    FrmMain->SetWindowState(forms::vbNormal);
+    h.Pump();
+    EXPECT_EQ(FrmBackGround->WindowState(), forms::vbMaximized);
+    EXPECT_TRUE(FrmBackGround->Visible());
+    EXPECT_EQ(AppMinimised, forms::vbFalse);
+}
+
 TEST_F(AppStateTest, AResizeThatIsNoRestoreDoesNothing) {
     MarkBoard();
     FrmMain->Form_Resize();

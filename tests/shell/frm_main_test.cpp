@@ -34,6 +34,9 @@ TEST_F(FrmMainTest, ArraysHaveTheirRanges) {
         {"TRCImg_Menu", m.TRCImg_Menu.LBound(), m.TRCImg_Menu.UBound(), 5},
         {"TRCImg_SubMenu", m.TRCImg_SubMenu.LBound(), m.TRCImg_SubMenu.UBound(), 4},
         {"PuzImg_Arrow", m.PuzImg_Arrow.LBound(), m.PuzImg_Arrow.UBound(), 7},
+        {"ATImg_ShowBoard", m.ATImg_ShowBoard.LBound(), m.ATImg_ShowBoard.UBound(), 1},
+        {"TrcLbl_Numbers", m.TrcLbl_Numbers.LBound(), m.TrcLbl_Numbers.UBound(), 2},
+        {"TrcLbl_Word", m.TrcLbl_Word.LBound(), m.TrcLbl_Word.UBound(), 2},
     };
     for (const Range& r : ranges) {
         EXPECT_EQ(r.lo, 0) << r.name;
@@ -41,6 +44,8 @@ TEST_F(FrmMainTest, ArraysHaveTheirRanges) {
     }
     EXPECT_THROW(m.Label_Alpha(30), forms::RuntimeError);
     EXPECT_THROW(m.AT_MM_Alphabet(7), forms::RuntimeError);
+    EXPECT_NO_THROW(m.AT_MM_Alphabet(0));
+    EXPECT_THROW(m.AT_MM_Alphabet(-1), forms::RuntimeError);
     // Swatches sit in their strips.
     EXPECT_EQ(m.AT_Image_ColorPicker(11).Parent(), &m.AT_Picture_Holder_ColorPicker1);
     EXPECT_EQ(m.AT_Image_ColorPicker(12).Parent(), &m.AT_Picture_Holder_ColorPicker2);
@@ -64,6 +69,17 @@ TEST_F(FrmMainTest, BoardEventsGoToTheRouterFirst) {
     EXPECT_EQ(Calls(),
               (V{"ProcessTraceEvent 100 0", "ProcessTraceEvent 100 0", "ProcessTraceEvent 106 5",
                  "ProcessTraceEvent 107 5", "ProcessTraceEvent 104 1"}));
+}
+
+TEST_F(FrmMainTest, MouseArgumentsReachTheRouterAsGiven) {
+    FrmMainForm& m = *FrmMain;
+    PlaceholderArgs().clear();
+    m.AT_TimerTMR.SetEnabled(false);
+    m.Picture_DrawBoard.MouseUp(2, 1, 10.5f, 20.25f);
+    m.AT_Image_ColorPicker(5).MouseMove(1, 4, 3.5f, 7);
+    m.AT_Image_ColorPicker(5).Click(); // a swatch click carries no mouse arguments
+    m.TrcLbl_Word(1).MouseMove(4, 2, 6, 0.5f);
+    EXPECT_EQ(PlaceholderArgs(), (V{"2 1 10.5 20.25", "1 4 3.5 7", "0 0 0 0", "4 2 6 0.5"}));
 }
 
 TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {

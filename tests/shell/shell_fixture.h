@@ -63,6 +63,7 @@ class ShellTest : public ::testing::Test {
         PuzShuffling = forms::vbFalse;
         RouterTakes = forms::vbFalse;
         PlaceholderCalls().clear();
+        PlaceholderArgs().clear();
     }
     void TearDown() override {
         unsetenv("WO_WINDOWS_DIR");

@@ -46,6 +46,23 @@ TEST_F(SoundDeviceTest, PlayingLastsAsLongAsTheSound) {
     EXPECT_EQ(IsMMDevicePlaying(1), forms::vbFalse);
 }
 
+TEST_F(SoundDeviceTest, ASoundPlayedAgainStartsOverAndANewOneCutsTheOldOff) {
+    PlayMMFile(0, File("a.wav"));
+    h.Advance(200);
+    PlayMMFile(0, File("a.wav")); // the same sound: from its beginning
+    h.Advance(299);
+    EXPECT_EQ(IsMMDevicePlaying(0), forms::vbTrue);
+    h.Advance(1);
+    EXPECT_EQ(IsMMDevicePlaying(0), forms::vbFalse);
+
+    PlayMMFile(0, File("b.wav"));
+    h.Advance(100);
+    PlayMMFile(0, File("a.wav")); // another sound: the longer one is cut off
+    EXPECT_EQ(FrmMain->AT_MM_Alphabet(0).LengthMs(), 300);
+    h.Advance(300);
+    EXPECT_EQ(IsMMDevicePlaying(0), forms::vbFalse);
+}
+
 TEST_F(SoundDeviceTest, StopIsSentOnlyWhilePlaying) {
     Commands(0);
     StopMMDevice(0);

@@ -198,6 +198,23 @@ TEST_F(FontTest, AFontFileMissingFromTheProgramEndsWithTheFontBox) {
     EXPECT_EQ(h.MsgBoxes()[0].ButtonSet(), forms::vbOKOnly);
 }
 
+TEST_F(FontTest, AFontResourceThatCannotBeMadeEndsWithTheFontBox) {
+    // The stored font file is no font: it is copied, but no resource can be made of it.
+    folder.Write("Fonts/VAGROLN", "not a font");
+    EXPECT_THROW(InstallFonts(), forms::EndSignal);
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(h.MsgBoxes()[0].prompt, kFontError);
+    EXPECT_EQ(h.MsgBoxes()[0].title, "Font Installation Error");
+    EXPECT_EQ(h.MsgBoxes()[0].Icon(), forms::vbCritical);
+    EXPECT_NE(DebugText.find("Installed : " + AppPath + "\\Fonts\\VAGRON.FOT\r\n"),
+              std::string::npos)
+        << "the first font went in before the second failed";
+    EXPECT_NE(DebugText.find("Unable to create FOT file " + AppPath + "\\Fonts\\VAGROLN.FOT"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(Fot("WINGDNG2.FOT"))) << "the third font is never reached";
+    EXPECT_TRUE(forms::FontFolderViewerLog().empty());
+}
+
 TEST(TrimAtNull, CutsAtTheFirstNul) {
     EXPECT_EQ(TrimAtNull(std::string("C:\\WINDOWS\0  \0", 14)), "C:\\WINDOWS");
     EXPECT_EQ(TrimAtNull("no nul"), "no nul");
@@ -264,6 +281,13 @@ TEST_F(ShellTest, EndProgramUnloadsTheFormsInItsOrder) {
     EXPECT_FALSE(FrmGeneral.IsLoaded());
     EXPECT_FALSE(FrmMenuLevel.IsLoaded());
     EXPECT_FALSE(FrmMain.IsLoaded());
+}
+
+TEST_F(ShellTest, EndProgramReleasesTheShownOptionsDialog) {
+    StartAndShow();
+    OptionsForm = std::make_unique<FrmOptionsForm>();
+    OptionsForm->Show();
+    EndAndCheck([] { EXPECT_EQ(OptionsForm, nullptr); });
 }
 
 TEST_F(ShellTest, EndProgramStillEndsWhenTheDebugDumpsFail) {
