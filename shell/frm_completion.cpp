@@ -102,7 +102,10 @@ void FrmCompletionForm::Form_Load() {
 
     ImgOK.Move(272, 125);
     const std::string ok = PathImagesApp + "\\FrmCompletion_ImgOK.png";
-    if (forms::FileExists(ok)) ImgOK.SetPicture(forms::LoadPicture(ok));
+    if (forms::FileExists(ok))
+        ImgOK.SetPicture(forms::LoadPicture(ok));
+    else
+        ImgOK.Move(272, 125, 60, 40); // the place still takes the click
 
     const double holderWidth = ComplPict_Holder.Width();
     const double messageWidth = 0.8 * holderWidth;
