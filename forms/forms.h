@@ -15,6 +15,7 @@
 #include "forms/label.h"
 #include "forms/lang.h"
 #include "forms/msgbox.h"
+#include "forms/music_player.h"
 #include "forms/picture_box.h"
 #include "forms/screen.h"
 #include "forms/shape.h"

@@ -24,45 +24,6 @@ std::string StripAccessKeys(const std::string& caption) {
 
 namespace {
 
-// Breaks at CR LF (and a lone CR or LF).
-std::vector<std::string> SplitLines(const std::string& s) {
-    std::vector<std::string> lines(1);
-    for (size_t i = 0; i < s.size(); ++i) {
-        const char ch = s[i];
-        if (ch == '\r' || ch == '\n') {
-            if (ch == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
-            lines.emplace_back();
-        } else {
-            lines.back() += ch;
-        }
-    }
-    return lines;
-}
-
-// Greedy word wrap to the width; a word wider than the width stands on its own line.
-void Wrap(const FontSpec& font, const std::string& line, int width, std::vector<std::string>& out) {
-    if (line.empty() || MeasureText(font, line).w <= width) {
-        out.push_back(line);
-        return;
-    }
-    std::string cur;
-    size_t i = 0;
-    while (i < line.size()) {
-        size_t j = line.find(' ', i);
-        std::string word = line.substr(i, j == std::string::npos ? std::string::npos : j - i);
-        std::string trial = cur.empty() ? word : cur + " " + word;
-        if (!cur.empty() && MeasureText(font, trial).w > width) {
-            out.push_back(cur);
-            cur = word;
-        } else {
-            cur = trial;
-        }
-        if (j == std::string::npos) break;
-        i = j + 1;
-    }
-    out.push_back(cur);
-}
-
 int Round(double v) {
     return static_cast<int>(std::floor(v + 0.5));
 }
@@ -72,13 +33,13 @@ int Round(double v) {
 Label::Label(Container* container) : Control(container, false) {}
 
 std::vector<std::string> Label::DisplayLines() const {
-    std::vector<std::string> raw = SplitLines(caption_);
+    std::vector<std::string> raw = SplitTextLines(caption_);
     std::vector<std::string> out;
     const int width = Round(Width()) - 2 * borderStyle_;
     for (std::string& l : raw) {
         std::string shown = useMnemonic_ ? StripAccessKeys(l) : l;
         if (wordWrap_)
-            Wrap(font_, shown, width, out);
+            WrapTextLine(font_, shown, width, out);
         else
             out.push_back(shown);
     }

@@ -58,41 +58,8 @@ int EscapeResult(int set) {
 
 std::vector<std::string> SplitAndWrap(const FontSpec& font, const std::string& text, int maxW) {
     std::vector<std::string> out;
-    std::string line;
-    auto flush = [&] {
-        // Wrap at spaces to the width.
-        std::string cur;
-        size_t i = 0;
-        if (line.empty()) {
-            out.push_back("");
-            return;
-        }
-        while (i < line.size()) {
-            size_t j = line.find(' ', i);
-            std::string word = line.substr(i, j == std::string::npos ? std::string::npos : j - i);
-            std::string trial = cur.empty() ? word : cur + " " + word;
-            if (!cur.empty() && MeasureText(font, trial).w > maxW) {
-                out.push_back(cur);
-                cur = word;
-            } else {
-                cur = trial;
-            }
-            if (j == std::string::npos) break;
-            i = j + 1;
-        }
-        out.push_back(cur);
-    };
-    for (size_t i = 0; i < text.size(); ++i) {
-        char ch = text[i];
-        if (ch == '\r' || ch == '\n') {
-            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            flush();
-            line.clear();
-        } else {
-            line += ch;
-        }
-    }
-    flush();
+    for (const std::string& line : SplitTextLines(text))
+        WrapTextLine(font, line, maxW, out);
     return out;
 }
 

@@ -154,4 +154,44 @@ void DrawText(Canvas& canvas, int x, int y, const FontSpec& font, const std::str
     canvas.BlendMask(line.coverage.data(), line.w, line.h, line.w, x, y, color);
 }
 
+// Breaks at CR LF (and a lone CR or LF).
+std::vector<std::string> SplitTextLines(const std::string& s) {
+    std::vector<std::string> lines(1);
+    for (size_t i = 0; i < s.size(); ++i) {
+        const char ch = s[i];
+        if (ch == '\r' || ch == '\n') {
+            if (ch == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
+            lines.emplace_back();
+        } else {
+            lines.back() += ch;
+        }
+    }
+    return lines;
+}
+
+// Greedy word wrap to the width; a word wider than the width stands on its own line.
+void WrapTextLine(const FontSpec& font, const std::string& line, int width,
+                  std::vector<std::string>& out) {
+    if (line.empty() || MeasureText(font, line).w <= width) {
+        out.push_back(line);
+        return;
+    }
+    std::string cur;
+    size_t i = 0;
+    while (i < line.size()) {
+        size_t j = line.find(' ', i);
+        std::string word = line.substr(i, j == std::string::npos ? std::string::npos : j - i);
+        std::string trial = cur.empty() ? word : cur + " " + word;
+        if (!cur.empty() && MeasureText(font, trial).w > width) {
+            out.push_back(cur);
+            cur = word;
+        } else {
+            cur = trial;
+        }
+        if (j == std::string::npos) break;
+        i = j + 1;
+    }
+    out.push_back(cur);
+}
+
 } // namespace forms

@@ -4,6 +4,7 @@
 #include "forms/canvas.h"
 
 #include <string>
+#include <vector>
 
 namespace forms {
 
@@ -25,5 +26,12 @@ int FontLineHeight(const FontSpec& font);
 // Draws one line with its top-left at (x, y).
 void DrawText(Canvas& c, int x, int y, const FontSpec& font, const std::string& text,
               int32_t color);
+
+// Breaks a text at CR LF (and a lone CR or LF) into lines.
+std::vector<std::string> SplitTextLines(const std::string& s);
+// Greedy word wrap of one line to the width, appending to out; a word wider than the width stands
+// on its own line.
+void WrapTextLine(const FontSpec& font, const std::string& line, int width,
+                  std::vector<std::string>& out);
 
 } // namespace forms

@@ -5,6 +5,8 @@
 #include <string>
 
 forms::Flag PuzShuffling = forms::vbFalse;
+int32_t PuzColorNormal = 0;
+int32_t PuzColorCorrect = 0xFFFF;
 
 void StartPuzzle() {
     PlaceholderCalls().push_back("StartPuzzle");
@@ -33,4 +35,10 @@ void PuzMenuUnhover() {
 }
 void PuzzleClockTick() {
     PlaceholderCalls().push_back("PuzzleClockTick");
+}
+void FitCoinLabels() {
+    PlaceholderCalls().push_back("FitCoinLabels");
+}
+void ColourCoinsLevelII() {
+    PlaceholderCalls().push_back("ColourCoinsLevelII");
 }

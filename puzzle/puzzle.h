@@ -5,6 +5,9 @@
 #include <cstdint>
 
 extern forms::Flag PuzShuffling; // True while the board is being shuffled
+// Caption colours of a coin that is not home and of one that is; the colour picker changes them.
+extern int32_t PuzColorNormal;
+extern int32_t PuzColorCorrect;
 
 void StartPuzzle();
 void HidePuzzle();
@@ -16,3 +19,7 @@ void PuzMenuHover(int16_t index);
 void PuzMenuMouseUp(int16_t index);
 void PuzMenuUnhover();
 void PuzzleClockTick();
+// Lays the captions over the coins again, in the normal colour.
+void FitCoinLabels();
+// Colours each caption by whether its coin is home.
+void ColourCoinsLevelII();

@@ -5,7 +5,6 @@
 #include "shell/background_form.h"
 #include "shell/forms_list.h"
 #include "shell/frm_main.h"
-#include "shell/music_menu.h"
 #include "shell/startup.h"
 #include "shell/user_set.h"
 #include "tracing/animation.h"
@@ -79,7 +78,7 @@ void ChangeAppState(const int16_t& action) {
 
 void FrmMainForm::FrmDeactivate() {
     if (TraceAnim.AnimTimer) TraceAnim.AnimTimer->SetEnabled(false);
-    MusicPlayerHalt();
+    FrmMenuMusic->MM_Music.Stop();
 }
 
 void FrmMainForm::FrmReactivate() {
@@ -89,7 +88,8 @@ void FrmMainForm::FrmReactivate() {
         FrmBackGround->SetVisible(true);
         FrmBackGround->ZOrder(1);
     }
-    if (Settings.MusicPlay == forms::vbTrue && !MusicPlayerFileName().empty()) MusicPlayerPlay();
+    if (Settings.MusicPlay == forms::vbTrue && !FrmMenuMusic->MM_Music.FileName().empty())
+        FrmMenuMusic->MM_Music.Play();
     int16_t resume = paResume;
     ChangeAppState(resume);
     AppMinimised = forms::vbFalse;

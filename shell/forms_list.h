@@ -4,6 +4,7 @@
 // until then each is a bare form of its name.
 #include "forms/forms.h"
 #include "shell/frm_completion.h"
+#include "shell/frm_menu_music.h"
 #include "shell/placeholder_log.h"
 
 #include <string>
@@ -44,11 +45,6 @@ class FrmMenuLevelForm : public PlaceholderForm {
   public:
     FrmMenuLevelForm() : PlaceholderForm("FrmMenuLevel", forms::FormLayer::Dialog) {}
 };
-// Placeholder until the music menu is built.
-class FrmMenuMusicForm : public PlaceholderForm {
-  public:
-    FrmMenuMusicForm() : PlaceholderForm("FrmMenuMusic", forms::FormLayer::Dialog) {}
-};
 // Placeholder until the pop-up menus are built.
 class FrmMenuLessonsForm : public PlaceholderForm {
   public:
@@ -65,6 +61,5 @@ inline forms::DefaultInstance<FrmBackGroundForm> FrmBackGround;
 inline forms::DefaultInstance<FrmGeneralForm> FrmGeneral;
 inline forms::DefaultInstance<FrmMenuAlphaForm> FrmMenuAlpha;
 inline forms::DefaultInstance<FrmMenuLevelForm> FrmMenuLevel;
-inline forms::DefaultInstance<FrmMenuMusicForm> FrmMenuMusic;
 inline forms::DefaultInstance<FrmMenuLessonsForm> FrmMenuLessons;
 inline forms::DefaultInstance<FrmOptionsForm> FrmOptions;

@@ -13,15 +13,6 @@
 
 namespace {
 
-constexpr int16_t sgDialog = 1000; // the completion dialog's voices
-constexpr int16_t sgAlphaMenu = 4; // whose close-label voice the dialog shares
-constexpr int16_t siClose = 600;   // a close label
-constexpr int16_t siNone = -9997;  // forget the last voice
-constexpr int16_t siHeadingTrace = 700, siHeadingPuzzle = 701;
-constexpr int16_t siMessageTrace = 702, siMessagePuzzle = 703;
-constexpr int16_t siOK = 704;
-constexpr int16_t usClose = 502; // the close effect
-
 constexpr int32_t kYellow = forms::RGB(255, 255, 0);
 constexpr int32_t kMessageColour = forms::RGB(153, 0, 51);
 const char kCloseMark = static_cast<char>(209); // the close glyph of the symbol face
@@ -139,31 +130,32 @@ void FrmCompletionForm::Lbl_Close_Click() {
 }
 
 void FrmCompletionForm::Form_MouseMove(int, int, float, float) {
-    PlayHoverSound(siNone, siNone);
+    PlayHoverSound(NoneCode, NoneCode);
 }
 
 void FrmCompletionForm::ComplPict_Holder_MouseMove(int16_t, int16_t, float, float) {
-    PlayHoverSound(siNone, siNone);
+    PlayHoverSound(NoneCode, NoneCode);
 }
 
 void FrmCompletionForm::ImgOK_MouseMove(int16_t, int16_t, float, float) {
-    PlayHoverSound(sgDialog, siOK);
+    PlayHoverSound(sgCompletion, scOK);
 }
 
 void FrmCompletionForm::Lbl_Close_MouseMove(int16_t, int16_t, float, float) {
-    PlayHoverSound(sgAlphaMenu, siClose);
+    // The close label speaks as the alphabet menu's does.
+    PlayHoverSound(sgAlphabet, siClose);
 }
 
 void FrmCompletionForm::Lbl_Heading_MouseMove(int16_t, int16_t, float, float) {
     if (Settings.LessonID == 0)
-        PlayHoverSound(sgDialog, siHeadingTrace);
+        PlayHoverSound(sgCompletion, scTraceDone);
     else if (Settings.LessonID == 1)
-        PlayHoverSound(sgDialog, siHeadingPuzzle);
+        PlayHoverSound(sgCompletion, scPuzzleDone);
 }
 
 void FrmCompletionForm::lbl_WellDone_MouseMove(int16_t, int16_t, float, float) {
     if (Settings.LessonID == 0)
-        PlayHoverSound(sgDialog, siMessageTrace);
+        PlayHoverSound(sgCompletion, scTraceWellDone);
     else if (Settings.LessonID == 1)
-        PlayHoverSound(sgDialog, siMessagePuzzle);
+        PlayHoverSound(sgCompletion, scPuzzleWellDone);
 }

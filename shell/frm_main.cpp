@@ -10,16 +10,12 @@
 #include "shell/user_set.h"
 #include "tracing/alpha_data.h"
 #include "tracing/animation.h"
-#include "tracing/board_router.h"
 #include "tracing/label_strip.h"
 #include "tracing/trace_clicks.h"
 #include "tracing/trace_engine.h"
+#include "tracing/trace_router.h"
 
 #include <string>
-
-namespace {
-constexpr float mmSpell = 101; // the reading timer spells the word
-} // namespace
 
 FrmMainForm::FrmMainForm() {
     SetCaption("Wise Owlet");
@@ -213,12 +209,12 @@ void FrmMainForm::Form_Unload(int16_t&) {}
 // --- Control events.
 
 void FrmMainForm::AT_Image_ColorPicker_Click(int16_t Index) {
-    ProcessTraceEvent(teSwatchClick, Index, 0, 0, 0, 0);
+    ProcessTraceEvent(tePickerClick, Index, 0, 0, 0, 0);
 }
 
 void FrmMainForm::AT_Image_ColorPicker_MouseMove(int16_t Index, int16_t Button, int16_t Shift,
                                                  float X, float Y) {
-    ProcessTraceEvent(teSwatchHover, Index, Button, Shift, X, Y);
+    ProcessTraceEvent(tePickerHover, Index, Button, Shift, X, Y);
 }
 
 void FrmMainForm::Picture_DrawBoard_MouseMove(int16_t Button, int16_t Shift, float X, float Y) {

@@ -1,5 +1,7 @@
 #pragma once
-// The character label strip: hovering speaks a character, a click makes it current.
+// The character label strip (a label for each character of the alphabet type over its tile:
+// hovering speaks a character, a click makes it current) and the word label above the drawing
+// board with its shadow.
 #include <cstdint>
 
 #include "forms/lang.h"
@@ -9,6 +11,9 @@ void AlphaLabelMouseUp(int16_t index, int16_t button, int16_t shift, float x, fl
 
 // The label whose character was spoken last by hovering; -9997 none.
 extern int16_t LabelIndexHot;
+// A hovered label shows its hover tile until ClearAlphaHover puts it back.
+extern forms::Flag LabelRecolour;
+
 // The word of the current character in both word labels, and their place for its length.
 void ShowWord();
 void PlaceWordLabel();

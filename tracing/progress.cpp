@@ -20,9 +20,8 @@ forms::Flag LevelJustDone = forms::vbFalse;
 
 namespace {
 
-constexpr int16_t afWaitOver = 500;        // AfterAlphaTraced: the auto-play wait has ended
-constexpr int16_t encRandom = 0;           // a random encouragement
-constexpr int16_t encLevelCompleted = 702; // the tracing level's well-done voice
+constexpr int16_t afWaitOver = 500; // AfterAlphaTraced: the auto-play wait has ended
+constexpr int16_t encRandom = 0;    // a random encouragement
 const char* const kLevelMessage = "Well Done.\r\nLevel Completed !";
 
 // The auto-play wait's interval: a 16-bit sum, as the timer's interval was kept.
@@ -82,7 +81,7 @@ forms::Flag CheckLevelCompleted() {
     }
     LevelDone(type)(level) = forms::vbTrue;
     LevelJustDone = forms::vbTrue;
-    PlayEncouragement(encLevelCompleted);
+    PlayEncouragement(scTraceWellDone);
     ShowLevelCompletedAndWait();
     return forms::vbTrue;
 }

@@ -75,7 +75,7 @@ TEST_F(AppStateTest, MinimiseAndRestore) {
     EXPECT_EQ(FrmMain->WindowState(), forms::vbMinimized);
     EXPECT_EQ(AppMinimised, forms::vbTrue) << "the resize of the minimising did not restore";
     EXPECT_FALSE(Animating());
-    EXPECT_TRUE(Called("MusicPlayerHalt"));
+    EXPECT_FALSE(FrmMenuMusic->MM_Music.Playing()) << "minimising halts the music";
     EXPECT_EQ(PendingAction, paNone);
 
     PlaceholderCalls().clear();
@@ -85,8 +85,7 @@ TEST_F(AppStateTest, MinimiseAndRestore) {
     EXPECT_EQ(AppMinimised, forms::vbFalse);
     EXPECT_FALSE(BoardMarked()) << "restoring resumes tracing";
     EXPECT_TRUE(Animating());
-    // Music play is on but no tune has been chosen yet: no music starts.
-    EXPECT_FALSE(Called("MusicPlayerPlay"));
+    EXPECT_TRUE(FrmMenuMusic->MM_Music.Playing()) << "music play is on: the tune resumes";
 }
 
 TEST_F(AppStateTest, ResumeUnloadsABackgroundFormThatIsNoLongerWanted) {

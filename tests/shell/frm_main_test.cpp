@@ -1,5 +1,6 @@
 // The main window: its controls as the other subsystems expect them, and its events forwarded.
 #include "tests/shell/shell_fixture.h"
+#include "tracing/trace_engine.h"
 
 namespace {
 
@@ -13,6 +14,14 @@ class FrmMainTest : public ShellTest {
     std::vector<std::string> Calls() {
         std::vector<std::string> c = PlaceholderCalls();
         PlaceholderCalls().clear();
+        return c;
+    }
+    // The calls but the buttons' unhighlighting, which the router does on every event.
+    std::vector<std::string> Activity() {
+        std::vector<std::string> c = Calls();
+        std::erase_if(c, [](const std::string& s) {
+            return s == "MenuUnhighlight" || s == "SubMenuUnhighlight";
+        });
         return c;
     }
     using V = std::vector<std::string>;
@@ -59,27 +68,42 @@ TEST_F(FrmMainTest, ArraysHaveTheirRanges) {
     EXPECT_NE(m.AT_Image_AlphaBG(30).Picture(), nullptr);
 }
 
-TEST_F(FrmMainTest, BoardEventsGoToTheRouterFirst) {
+TEST_F(FrmMainTest, BoardAndSwatchEventsGoToTheRouterFirst) {
     FrmMainForm& m = *FrmMain;
-    m.Picture_DrawBoard.MouseMove(1, 0, 3, 4);
-    m.Picture_ShowBoard.MouseMove(0, 0, 3, 4);
     m.AT_Image_ColorPicker(5).MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(HoverColor, 5);
     m.AT_Image_ColorPicker(5).Click();
+    EXPECT_EQ(ColorPending, forms::vbTrue);
+    EXPECT_EQ(PickedColor, 5);
+    m.Picture_DrawBoard.MouseMove(1, 0, 3, 4);
+    EXPECT_EQ(HintState, 2);
     m.TrcLbl_Word(1).MouseMove(0, 0, 1, 1);
-    EXPECT_EQ(Calls(),
-              (V{"ProcessTraceEvent 100 0", "ProcessTraceEvent 100 0", "ProcessTraceEvent 106 5",
-                 "ProcessTraceEvent 107 5", "ProcessTraceEvent 104 1"}));
+    EXPECT_EQ(HintState, 3);
+    m.Picture_ShowBoard.MouseMove(0, 0, 3, 4);
+    EXPECT_EQ(HintState, 2);
 }
 
-TEST_F(FrmMainTest, MouseArgumentsReachTheRouterAsGiven) {
+TEST_F(FrmMainTest, MouseArgumentsReachTheRouterAndTheTracingClickAsGiven) {
     FrmMainForm& m = *FrmMain;
-    PlaceholderArgs().clear();
+    // At Level II a release just inside the dot size of the first key point hits it.
+    Settings.UserLevel = 1;
     m.AT_TimerTMR.SetEnabled(false);
-    m.Picture_DrawBoard.MouseUp(2, 1, 10.5f, 20.25f);
+    const float kx = AlphaCur.PointX(0, AlphaCur.KeyPoint(0, 1));
+    const float ky = AlphaCur.PointY(0, AlphaCur.KeyPoint(0, 1));
+    m.Picture_DrawBoard.MouseUp(2, 1, kx + 11.5f, ky - 11.75f);
+    EXPECT_EQ(AlphaCur.CurKey, 1);
+    // The router tests the brush's tip, 16 left of and 16 below the point it is given: on the
+    // letter's first point the letter takes the colour, well off it the board does.
+    const float x = AlphaCur.PointX(0, 1) + 16.0f, y = AlphaCur.PointY(0, 1) - 16.0f;
+    const int32_t board = m.Picture_DrawBoard.BackColor();
     m.AT_Image_ColorPicker(5).MouseMove(1, 4, 3.5f, 7);
-    m.AT_Image_ColorPicker(5).Click(); // a swatch click carries no mouse arguments
-    m.TrcLbl_Word(1).MouseMove(4, 2, 6, 0.5f);
-    EXPECT_EQ(PlaceholderArgs(), (V{"2 1 10.5 20.25", "1 4 3.5 7", "0 0 0 0", "4 2 6 0.5"}));
+    m.AT_Image_ColorPicker(5).Click();
+    m.Picture_DrawBoard.MouseUp(1, 0, x, y);
+    EXPECT_EQ(AlphaCur.ColorLineHL, Palette(5));
+    EXPECT_EQ(m.Picture_DrawBoard.BackColor(), board);
+    m.AT_Image_ColorPicker(5).Click();
+    m.Picture_DrawBoard.MouseUp(1, 0, x - 40, y + 40);
+    EXPECT_EQ(m.Picture_DrawBoard.BackColor() & 0xFFFFFF, Palette(5));
 }
 
 TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {
@@ -89,43 +113,65 @@ TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {
     m.AT_TimerTMR.SetEnabled(false);
     TraceAnim.AnimPhase = apIdle;
     m.Picture_DrawBoard.MouseUp(1, 0, 10, 10);
-    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 101 0"}));
+    EXPECT_TRUE(Activity().empty());
     EXPECT_TRUE(m.AT_TimerTMR.Enabled());
     EXPECT_EQ(TraceAnim.AnimPhase, apDemoStart);
+    // The word is spoken (not while a stroke is being drawn).
     m.AT_TimerTMR.SetEnabled(false);
+    forms::SoundChannel& speech = m.AT_MM_Alphabet(1);
     m.Picture_ShowBoard.MouseUp(1, 0, 10, 10);
-    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 109 0", "SpeakWord"}));
+    EXPECT_TRUE(Activity().empty());
+    EXPECT_EQ(speech.FileName(), PathSoundsAlphabets + "\\Word_A.Wav");
+    speech.SetCommand("Close");
+    speech.SetFileName("");
     m.ATImg_ShowBoard(0).MouseUp(1, 0, 1, 1);
-    EXPECT_EQ(Calls(), V{"SpeakWord"});
+    EXPECT_TRUE(Activity().empty());
+    EXPECT_EQ(speech.FileName(), PathSoundsAlphabets + "\\Word_A.Wav");
 }
 
 TEST_F(FrmMainTest, AReleaseTheRouterTakesGoesNoFurther) {
-    RouterTakes = forms::vbTrue; // a picked colour waits for its target
     FrmMainForm& m = *FrmMain;
-    Settings.UserLevel = 0;
-    m.AT_TimerTMR.SetEnabled(false);
-    m.Picture_DrawBoard.MouseUp(1, 0, 10, 10);
-    EXPECT_FALSE(m.AT_TimerTMR.Enabled()); // no demonstration
+    Settings.UserLevel = 0; // a tracing click would start the demonstration
+    TraceAnim.AnimPhase = apIdle;
+    const std::string caption = m.TrcLbl_Word(0).Caption();
+    m.AT_TimerTMR.SetEnabled(false); // the word would be spoken
+    const std::string speech = m.AT_MM_Alphabet(1).FileName();
+    auto pick = [&m] {
+        m.AT_Image_ColorPicker(9).MouseMove(0, 0, 1, 1);
+        m.AT_Image_ColorPicker(9).Click(); // a picked colour waits for its target
+    };
+    pick();
+    m.Picture_DrawBoard.MouseUp(1, 0, 0, 0);
+    EXPECT_EQ(m.Picture_DrawBoard.BackColor() & 0xFFFFFF, Palette(9));
+    pick();
     m.Picture_ShowBoard.MouseUp(1, 0, 10, 10);
+    pick();
     m.TrcLbl_Word(0).MouseUp(1, 0, 1, 1);
-    EXPECT_EQ(Calls(),
-              (V{"ProcessTraceEvent 101 0", "ProcessTraceEvent 109 0", "ProcessTraceEvent 105 0"}));
+    EXPECT_EQ(m.TrcLbl_Word(0).ForeColor(), Palette(9));
+    EXPECT_EQ(m.TrcLbl_Word(0).Caption(), caption) << "the word is not read out";
+    EXPECT_NE(TraceAnim.AnimPhase, apDemoStart) << "no tracing click";
+    EXPECT_EQ(m.AT_MM_Alphabet(1).FileName(), speech) << "nothing is spoken";
+    EXPECT_FALSE(m.ATTmr_MM.Enabled()) << "nothing is read out";
 }
 
 TEST_F(FrmMainTest, ClickingTheWordReadsItOutFromItsFirstLetter) {
     FrmMainForm& m = *FrmMain;
-    AlphaCur.Word = "Twenty-One";
     SpellPos = 4;
+    MMTimerMode = mmResume;
     m.ATTmr_MM.SetEnabled(true);
     m.AT_TimerTMR.SetEnabled(true); // an animation runs: it stops first
     m.TrcLbl_Word(0).MouseUp(1, 0, 1, 1);
-    EXPECT_EQ(Calls(), (V{"ProcessTraceEvent 105 0", "StopSpeakingNow", "ClearAlphaHover",
-                          "SpeakBasic T", "StartMMTimer 101 1000"}));
+    EXPECT_TRUE(Activity().empty());
     EXPECT_FALSE(m.AT_TimerTMR.Enabled());
-    EXPECT_FALSE(m.ATTmr_MM.Enabled());
     EXPECT_EQ(SpellPos, 0);
-    EXPECT_EQ(m.TrcLbl_Word(0).Caption(), "T");
+    EXPECT_EQ(AlphaCur.Word, "Apple");
+    EXPECT_EQ(m.TrcLbl_Word(0).Caption(), "A");
     EXPECT_EQ(m.TrcLbl_Word(1).Caption(), "");
+    EXPECT_EQ(m.AT_MM_Alphabet(1).FileName(), PathSoundsAlphabets + "\\Basic_A.Wav");
+    // The reading timer is armed for the next letter in a second.
+    EXPECT_TRUE(m.ATTmr_MM.Enabled());
+    EXPECT_EQ(m.ATTmr_MM.Interval(), 1000);
+    EXPECT_EQ(MMTimerMode, mmSpell);
 }
 
 TEST_F(FrmMainTest, APaintWhileThePuzzleIsCurrentDrawsNothing) {
@@ -162,8 +208,14 @@ TEST_F(FrmMainTest, CoinEventsWhileShufflingAreIgnored) {
 
 TEST_F(FrmMainTest, ButtonsLabelsAndTimersForwardWithTheirIndex) {
     FrmMainForm& m = *FrmMain;
+    // The first character's drawing and its sentence would keep the label quiet.
+    m.AT_TimerTMR.SetEnabled(false);
+    m.AT_MM_Alphabet(1).SetCommand("Stop");
     m.Label_Alpha(7).MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(m.AT_MM_Alphabet(1).FileName(), PathSoundsAlphabets + "\\Basic_H.Wav");
     m.Label_Alpha(7).MouseUp(1, 0, 1, 1);
+    EXPECT_EQ(CurAlphaIdx, 7);
+    Calls();
     m.TRCImg_Menu(2).MouseDown(1, 0, 1, 1);
     m.TRCImg_Menu(2).MouseMove(1, 0, 1, 1);
     m.TRCImg_Menu(2).MouseUp(2, 0, 1, 1);
@@ -175,13 +227,17 @@ TEST_F(FrmMainTest, ButtonsLabelsAndTimersForwardWithTheirIndex) {
     m.PuzImg_Menu(1).MouseMove(0, 0, 1, 1);
     m.PuzImg_Menu(1).MouseUp(1, 0, 1, 1);
     m.PuzPict_HolderMenu.MouseMove(0, 0, 1, 1);
-    m.ATTmr_MM.Tick();
     m.PuzTmr.Tick();
-    EXPECT_EQ(Calls(), (V{"AlphaLabelMouseMove 7", "AlphaLabelMouseUp 7", "MenuMouseDown 2",
-                          "MenuMouseMove 2", "MenuMouseUp 2 2", "SubMenuMouseDown 3",
-                          "SubMenuMouseMove 3", "SubMenuMouseUp 3", "MenuUnhighlight",
-                          "SubMenuUnhighlight", "PuzMenuMouseDown 1", "PuzMenuHover 1",
-                          "PuzMenuMouseUp 1", "PuzMenuUnhover", "MMTimerTick", "PuzzleClockTick"}));
+    EXPECT_EQ(Calls(),
+              (V{"MenuMouseDown 2", "MenuMouseMove 2", "MenuMouseUp 2 2", "SubMenuMouseDown 3",
+                 "SubMenuMouseMove 3", "SubMenuMouseUp 3", "MenuUnhighlight", "SubMenuUnhighlight",
+                 "PuzMenuMouseDown 1", "PuzMenuHover 1", "PuzMenuMouseUp 1", "PuzMenuUnhover",
+                 "PuzzleClockTick"}));
+    // The reading timer's tick is the reading's: every tick first stops it.
+    MMTimerMode = 0;
+    m.ATTmr_MM.SetEnabled(true);
+    m.ATTmr_MM.Tick();
+    EXPECT_FALSE(m.ATTmr_MM.Enabled());
     // The animation timer's tick is the animation's: a puzzle wait ends with the tick.
     TraceAnim.AnimKind = akPuzzleStep;
     m.AT_TimerTMR.SetEnabled(true);

@@ -21,7 +21,9 @@
 #include "tests/support/headless.h"
 #include "tests/support/temp_program_folder.h"
 #include "tracing/animation.h"
-#include "tracing/board_router.h"
+#include "tracing/colour_picker.h"
+#include "tracing/label_strip.h"
+#include "tracing/trace_router.h"
 #include "tracing/trace_screen.h"
 
 #include <gtest/gtest.h>
@@ -55,13 +57,23 @@ class ShellTest : public ::testing::Test {
         DebugOn = forms::vbFalse;
         DebugText.clear();
         MMTimer = nullptr;
+        MMTimerMode = 0;
+        SpellPos = 0;
+        HoverGroup = 0;
+        HoverItem = 0;
+        LabelRecolour = forms::vbFalse;
+        LabelIndexHot = NoneCode;
         TraceAnim = TraceData{};
         BoardsArranged = forms::vbFalse; // a fresh run lays the tracing screen out anew
         NumbersLabelReady = forms::vbFalse;
         BGFormShown = forms::vbFalse;
         PasswordAtStart = 0;
         PuzShuffling = forms::vbFalse;
-        RouterTakes = forms::vbFalse;
+        ColorPending = forms::vbFalse; // no colour picked, no hint given, no swatch marked
+        HintState = -9997;
+        PickedColor = PickedColorCopy = 0;
+        HoverColor = PrevHoverColor = -9997;
+        LastCoinHover = 0;
         PlaceholderCalls().clear();
         PlaceholderArgs().clear();
     }

@@ -2,7 +2,12 @@
 // demonstration, the Level II stroke prompt and segments, stops from outside, and the waits.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "board_fixture.h"
+#include "shell/placeholder_log.h"
 
 namespace {
 
@@ -35,6 +40,8 @@ class AnimationTest : public BoardTest {
         TraceAnim.AnimPhase = phase;
         StartAnimation(rec, TraceAnim);
     }
+
+    // What the endings handed over to the progress marks, oldest first.
 };
 
 TEST_F(AnimationTest, LevelOneDrawsTheFirstCharacterThenTheSecond) {
@@ -226,6 +233,75 @@ TEST_F(AnimationTest, ASegmentRestartedAfterAnOutsideStopStartsFromItsOwnKeyPoin
     EXPECT_EQ(AlphaCur.CurKey, 4);
 }
 
+// Each ending of an animation tells the progress marks once, with its own arguments: the Level I
+// drawing and a traced character mark it done; the demonstration does not; the wait's end says so.
+TEST_F(AnimationTest, EachEndingHandsOverToTheProgressMarks) {
+    // What the progress marks make of the hand-over: a watched drawing or a traced character is
+    // marked done, the demonstration is not.
+    const bool marked = true, demonstrated = false;
+    struct Case {
+        const char* name;
+        std::function<void()> start;
+        bool expected;
+    };
+    const std::vector<Case> cases = {
+        {"level one, one character",
+         [this] {
+             Settings.UserLevel = 0;
+             LayOut("E");
+             DrawAlphaForTrace();
+         },
+         marked},
+        {"level one, two characters",
+         [this] {
+             Settings.UserLevel = 0;
+             LayOutTwo("1", "1");
+             DrawAlphaForTrace();
+         },
+         marked},
+        {"demonstration, one character",
+         [this] {
+             Settings.UserLevel = 0;
+             LayOut("E");
+             StartDemonstration();
+         },
+         demonstrated},
+        {"demonstration, two characters",
+         [this] {
+             Settings.UserLevel = 0;
+             LayOutTwo("1", "1");
+             StartDemonstration();
+         },
+         demonstrated},
+        {"last segment",
+         [this] {
+             Settings.UserLevel = 1;
+             LayOut("C");
+             AlphaCur.CurKey = 4;
+             StartSegment(AlphaCur, apSegmentLast);
+         },
+         marked},
+        {"last segment of the second character",
+         [this] {
+             Settings.UserLevel = 1;
+             LayOutTwo("1", "1");
+             CurAlphaNo = 2;
+             AlphaCur2.CurKey = 1;
+             StartSegment(AlphaCur2, apSegmentSecondDone);
+         },
+         marked},
+    };
+    for (const Case& c : cases) {
+        StopAnimTimer();
+        CurAlphaNo = 1;
+        AlphaDone = AlphaDoneTable{};
+        c.start();
+        TickUntilStopped();
+        EXPECT_EQ(IsCurrentAlphaDone() != forms::vbFalse, c.expected) << c.name;
+        EXPECT_FALSE(Anim().Enabled()) << c.name; // auto play is off: nothing follows
+    }
+}
+
 TEST_F(AnimationTest, TheAutoPlayWaitEndsWithOneTick) {
     Settings.UserLevel = 0;
     LayOut("E");
@@ -275,6 +351,21 @@ TEST_F(AnimationTest, ThePuzzleWaitOnlyStopsTheTimerAndUnknownKindsDoNothing) {
     AnimationTimerTick();
     EXPECT_TRUE(Anim().Enabled());
     EXPECT_EQ(Board().Point(259, 150), kBack);
+}
+
+TEST_F(AnimationTest, ADrawTickForNeitherOfTwoCharactersDrawsNothingAndRunsOn) {
+    Settings.UserLevel = 0;
+    LayOutTwo("1", "1");
+    DrawAlphaForTrace();
+    for (int16_t which : {0, 3}) {
+        CurAlphaNo = which;
+        const int16_t point = TraceAnim.AnimPoint;
+        AnimationTimerTick();
+        EXPECT_TRUE(Anim().Enabled()) << which;
+        EXPECT_EQ(TraceAnim.AnimPoint, point) << which;
+    }
+    EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 1, 0, 4), kTrack);
+    EXPECT_EQ(PixelAtPoint(AlphaCur2, 0, 1, 0, 4), kTrack);
 }
 
 TEST_F(AnimationTest, TheOptionsPreviewDrawsItsOwnRecord) {

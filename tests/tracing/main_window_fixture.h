@@ -18,9 +18,11 @@
 #include "forms/screen.h"
 #include "shell/frm_main.h"
 #include "shell/settings_file.h"
+#include "shell/sounds.h"
 #include "shell/user_set.h"
 #include "tests/support/temp_program_folder.h"
 #include "tracing/animation.h"
+#include "tracing/label_strip.h"
 #include "tracing/progress.h"
 #include "tracing/trace_engine.h"
 #include "tracing/trace_screen.h"
@@ -66,6 +68,12 @@ class MainWindowTest : public ::testing::Test {
         NumbersLabelReady = forms::vbFalse;
         AlphaDone = AlphaDoneTable{};
         LevelDone = {};
+        MMTimerMode = 0;
+        SpellPos = 0;
+        HoverGroup = 0;
+        HoverItem = 0;
+        LabelRecolour = forms::vbFalse;
+        LabelIndexHot = NoneCode;
         FrmMain.Get();
         // Tile templates that tell the tiles apart (51 x 51 like the program's).
         const int32_t colours[] = {forms::RGB(150, 175, 255), forms::RGB(255, 153, 0),

@@ -192,6 +192,10 @@ TEST_F(DrawingTest, AStrokeUpToAKeyPointStopsThere) {
     DrawStrokeRange(AlphaCur, 0, 0, kPrompt, 4, forms::vbFalse); // whole, thin
     EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 28), kPrompt);
     EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 28, 5, 0), kBack);
+    // The no-item mark as colour means the line colour, as 0 does.
+    DrawStrokeRange(AlphaCur, 0, 0, -9997, 0, forms::vbFalse);
+    EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 28), kLine);
+    EXPECT_EQ(Board().DrawWidth(), AlphaCur.LineWidth);
 }
 
 TEST_F(DrawingTest, ACharacterWithoutTableDrawsNothing) {

@@ -225,6 +225,16 @@ TEST_F(LayoutTest, NumbersEndingBeyondThirtyKeepThePreviousLesson) {
     EXPECT_EQ(LastAlphaIdx, 10);
     EXPECT_EQ(PrevAlphaIdx, 3);
     EXPECT_FLOAT_EQ(AlphaCur.BaseDivisor, 1.2f);
+
+    // An unknown alphabet type keeps even the divisor; only the previous index follows.
+    AlphaCur.BaseDivisor = 1.3f;
+    CurAlphaIdx = 5;
+    Settings.AlphabetType = 4;
+    InitAlphaRange();
+    EXPECT_EQ(AlphaCur.Alpha, "D");
+    EXPECT_EQ(LastAlphaIdx, 10);
+    EXPECT_EQ(PrevAlphaIdx, 5);
+    EXPECT_FLOAT_EQ(AlphaCur.BaseDivisor, 1.3f);
 }
 
 TEST_F(LayoutTest, AnEmptyStartLetterIsAnInvalidCall) {

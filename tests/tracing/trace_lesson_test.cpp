@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "board_fixture.h"
+#include "shell/placeholder_log.h"
 
 namespace {
 
@@ -133,6 +134,7 @@ TEST_F(LessonTest, ARedrawKeepsThePenOfARunningSegment) {
 
 TEST_F(LessonTest, ShowingStartsTheCharacterAfresh) {
     Settings.UserLevel = 1;
+    Settings.AlphabetType = 3; // the number 12
     NumAlphas = 2;
     AlphaCur.Alpha = "1";
     AlphaCur2.Alpha = "2";
@@ -161,6 +163,13 @@ TEST_F(LessonTest, AFinishedCharacterAtLevelThreeIsShownWholeAndNothingStarts) {
     EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 6, 8, 0), kTrack);
     EXPECT_EQ(PixelAtPoint(AlphaCur, 0, 1), kLine); // no check points
     EXPECT_FALSE(Anim().Enabled());
+    // With auto play the lesson moves on a second later than the auto-play pause.
+    Settings.AutoPlay = forms::vbTrue;
+    Settings.AutoPlayPause = 2000;
+    ShowAlpha(forms::vbTrue);
+    EXPECT_TRUE(Anim().Enabled());
+    EXPECT_EQ(TraceAnim.AnimKind, akWaitDone);
+    EXPECT_EQ(Anim().Interval(), 3000);
 }
 
 TEST_F(LessonTest, ALevelOutsideTheRangeDrawsNothing) {

@@ -9,6 +9,7 @@
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "tracing/animation.h"
+#include "tracing/label_strip.h"
 #include "tracing/progress.h"
 #include "tracing/trace_engine.h"
 #include "tracing/trace_screen.h"
@@ -66,6 +67,29 @@ TEST_F(TraceScreenTest, WordAndNumberLabelsTakeTheirFontsAndPlaces) {
     EXPECT_EQ(f.TrcLbl_Numbers(1).ForeColor(), Settings.ColorLine);
 }
 
+TEST_F(TraceScreenTest, TheWordIsBoldOnlyWhenItsRoundedFaceWasReplaced) {
+    FrmMainForm& f = *FrmMain;
+    for (forms::Flag replaced : {forms::vbTrue, forms::vbFalse}) {
+        FontSubstituted(0) = replaced;
+        StartTrace();
+        EXPECT_EQ(f.TrcLbl_Word(0).FontBold(), replaced != forms::vbFalse) << replaced;
+        EXPECT_EQ(f.TrcLbl_Word(1).FontBold(), replaced != forms::vbFalse) << replaced;
+        EXPECT_EQ(f.TrcLbl_Word(1).FontName(), FontName(0));
+    }
+}
+
+TEST_F(TraceScreenTest, AMissingSkinReachesTheCallerAsAFileError) {
+    const std::string images = PathImagesApp;
+    PathImagesApp = images + "\\Missing";
+    try {
+        StartTrace();
+        ADD_FAILURE() << "no error";
+    } catch (const forms::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), forms::errFileNotFound);
+    }
+    PathImagesApp = images;
+}
+
 TEST_F(TraceScreenTest, BoardsAndNumberLabelsAreSetOnceARun) {
     StartTrace();
     FrmMainForm& f = *FrmMain;
@@ -85,13 +109,16 @@ TEST_F(TraceScreenTest, BoardsAndNumberLabelsAreSetOnceARun) {
 TEST_F(TraceScreenTest, StartingTracesTheCurrentLevelAfresh) {
     Settings.AlphabetType = 1;
     Settings.UserLevel = 2;
+    Settings.AlphabetEnd = "F"; // label 7 lies outside the range
     AlphaDone(1)(2)(4) = forms::vbTrue;
     LevelDone(1)(2) = forms::vbTrue;
     AlphaDone(1)(1)(4) = forms::vbTrue;
     AlphaDone(0)(2)(4) = forms::vbTrue;
     AlphaEnabled(7) = forms::vbTrue;
     Settings.ColorText = forms::RGB(4, 4, 4);
+    LabelIndexHot = 5;
     StartTrace();
+    EXPECT_EQ(LabelIndexHot, -9997); // no character label is hot
     EXPECT_EQ(AlphaDone(1)(2)(4), forms::vbFalse);
     EXPECT_EQ(LevelDone(1)(2), forms::vbFalse);
     EXPECT_EQ(AlphaDone(1)(1)(4), forms::vbTrue);
