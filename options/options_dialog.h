@@ -6,3 +6,7 @@
 
 // The options dialog being shown: a fresh instance each time it is opened.
 extern std::unique_ptr<FrmOptionsForm> OptionsForm;
+
+// Creates a new options dialog into OptionsForm, shows it and gives it the focus. The main window
+// is disabled meanwhile; the dialog gives it back when it closes.
+void ShowOptionsDialog();

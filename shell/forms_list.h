@@ -4,6 +4,9 @@
 // until then each is a bare form of its name.
 #include "forms/forms.h"
 #include "shell/frm_completion.h"
+#include "shell/frm_menu_alpha.h"
+#include "shell/frm_menu_lessons.h"
+#include "shell/frm_menu_level.h"
 #include "shell/frm_menu_music.h"
 #include "shell/placeholder_log.h"
 
@@ -35,21 +38,6 @@ class FrmGeneralForm : public PlaceholderForm {
   public:
     FrmGeneralForm() : PlaceholderForm("FrmGeneral", forms::FormLayer::Dialog) {}
 };
-// Placeholder until the pop-up menus are built.
-class FrmMenuAlphaForm : public PlaceholderForm {
-  public:
-    FrmMenuAlphaForm() : PlaceholderForm("FrmMenuAlpha", forms::FormLayer::Dialog) {}
-};
-// Placeholder until the pop-up menus are built.
-class FrmMenuLevelForm : public PlaceholderForm {
-  public:
-    FrmMenuLevelForm() : PlaceholderForm("FrmMenuLevel", forms::FormLayer::Dialog) {}
-};
-// Placeholder until the pop-up menus are built.
-class FrmMenuLessonsForm : public PlaceholderForm {
-  public:
-    FrmMenuLessonsForm() : PlaceholderForm("FrmMenuLessons", forms::FormLayer::Dialog) {}
-};
 // Placeholder until the options dialog is built.
 class FrmOptionsForm : public PlaceholderForm {
   public:
@@ -59,7 +47,4 @@ class FrmOptionsForm : public PlaceholderForm {
 inline forms::DefaultInstance<FrmPassWordForm> FrmPassWord;
 inline forms::DefaultInstance<FrmBackGroundForm> FrmBackGround;
 inline forms::DefaultInstance<FrmGeneralForm> FrmGeneral;
-inline forms::DefaultInstance<FrmMenuAlphaForm> FrmMenuAlpha;
-inline forms::DefaultInstance<FrmMenuLevelForm> FrmMenuLevel;
-inline forms::DefaultInstance<FrmMenuLessonsForm> FrmMenuLessons;
 inline forms::DefaultInstance<FrmOptionsForm> FrmOptions;

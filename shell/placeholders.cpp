@@ -2,7 +2,6 @@
 // or the least the callers rely on, until its feature replaces it.
 #include "shell/background_form.h"
 #include "shell/frm_main.h"
-#include "shell/menu_buttons.h"
 #include "shell/password_dialog.h"
 #include "shell/placeholder_log.h"
 #include "shell/settings_apply.h"
@@ -24,36 +23,6 @@ std::string MouseArgsText(int button, int shift, float x, float y) {
     std::ostringstream text;
     text << button << ' ' << shift << ' ' << x << ' ' << y;
     return text.str();
-}
-
-// --- Main-window menu buttons. Placeholders until the menu buttons are built.
-void ApplyMenuButtons() {}
-void ApplySubMenuButtons() {}
-void ArrangeSubMenuButtons(forms::Flag) {}
-void MenuMouseDown(int16_t index) {
-    PlaceholderCalls().push_back("MenuMouseDown " + std::to_string(index));
-}
-void MenuMouseMove(int16_t index) {
-    PlaceholderCalls().push_back("MenuMouseMove " + std::to_string(index));
-}
-void MenuMouseUp(int16_t index, int16_t button) {
-    PlaceholderCalls().push_back("MenuMouseUp " + std::to_string(index) + " " +
-                                 std::to_string(button));
-}
-void SubMenuMouseDown(int16_t index, int16_t, int16_t, float, float) {
-    PlaceholderCalls().push_back("SubMenuMouseDown " + std::to_string(index));
-}
-void SubMenuMouseMove(int16_t index) {
-    PlaceholderCalls().push_back("SubMenuMouseMove " + std::to_string(index));
-}
-void SubMenuMouseUp(int16_t index, int16_t, int16_t, float, float) {
-    PlaceholderCalls().push_back("SubMenuMouseUp " + std::to_string(index));
-}
-void MenuUnhighlight() {
-    PlaceholderCalls().push_back("MenuUnhighlight");
-}
-void SubMenuUnhighlight() {
-    PlaceholderCalls().push_back("SubMenuUnhighlight");
 }
 
 // --- Background form. Placeholders until the background form is built.

@@ -12,6 +12,7 @@
 #include "shell/debug_log.h"
 #include "shell/forms_list.h"
 #include "shell/frm_main.h"
+#include "shell/menu_buttons.h"
 #include "shell/password_dialog.h"
 #include "shell/placeholder_log.h"
 #include "shell/settings_file.h"
@@ -69,6 +70,8 @@ class ShellTest : public ::testing::Test {
         BGFormShown = forms::vbFalse;
         PasswordAtStart = 0;
         PuzShuffling = forms::vbFalse;
+        MenuHL = -9997;
+        SubMenuHL = -9997;
         ColorPending = forms::vbFalse; // no colour picked, no hint given, no swatch marked
         HintState = -9997;
         PickedColor = PickedColorCopy = 0;

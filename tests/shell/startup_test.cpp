@@ -275,9 +275,10 @@ TEST_F(ShellTest, EndProgramUnloadsTheFormsInItsOrder) {
     EndAndCheck([] {});
     EXPECT_EQ(PlaceholderCalls(),
               (std::vector<std::string>{"Unload FrmPassWord", "Unload FrmBackGround",
-                                        "Unload FrmMenuAlpha", "Unload FrmMenuLessons",
                                         "Unload FrmOptions"}));
     EXPECT_FALSE(FrmCompletion.IsLoaded());
+    EXPECT_FALSE(FrmMenuAlpha.IsLoaded());
+    EXPECT_FALSE(FrmMenuLessons.IsLoaded());
     EXPECT_FALSE(FrmMenuMusic.IsLoaded());
     EXPECT_FALSE(FrmGeneral.IsLoaded());
     EXPECT_FALSE(FrmMenuLevel.IsLoaded());

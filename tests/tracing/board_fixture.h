@@ -9,6 +9,7 @@
 #include "forms/form.h"
 #include "forms/picture_box.h"
 #include "forms/timer.h"
+#include "shell/sounds.h"
 #include "shell/user_set.h"
 #include "tests/support/headless.h"
 #include "tracing/alpha_data.h"
@@ -65,6 +66,7 @@ class BoardTest : public ::testing::Test {
 
         TraceAnim = TraceData{};
         TraceAnim.AnimTimer = &Anim();
+        MMTimer = nullptr; // no main window here: nothing reads letters out
         CurAlphaIdx = PrevAlphaIdx = FirstAlphaIdx = 0;
         LastAlphaIdx = 25;
         AlphaStep = 1;
@@ -75,6 +77,7 @@ class BoardTest : public ::testing::Test {
 
     void TearDown() override {
         TraceAnim.AnimTimer = nullptr;
+        MMTimer = nullptr;
         for (AlphaData* rec : {&AlphaCur, &AlphaCur2, &AlphaOpt})
             rec->Board = nullptr;
         headless_.reset();

@@ -87,6 +87,7 @@ class MainWindowTest : public ::testing::Test {
     void TearDown() override {
         if (TraceAnim.AnimTimer != nullptr) TraceAnim.AnimTimer->SetEnabled(false);
         TraceAnim.AnimTimer = nullptr;
+        MMTimer = nullptr; // the main window and its timers go with the runtime
         for (AlphaData* rec : {&AlphaCur, &AlphaCur2})
             rec->Board = nullptr;
         forms::SetMsgBoxResponder(nullptr);
