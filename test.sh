@@ -7,4 +7,4 @@ bash scripts/setup.sh
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DWO_SANITIZE=ON >/dev/null
 cmake --build build-test -j"$(nproc)"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
-ctest --test-dir build-test --output-on-failure -j"$(nproc)"
+ctest --test-dir build-test --output-on-failure --timeout 300 -j"$(nproc)"

@@ -4,6 +4,7 @@
 // until then each is a bare form of its name.
 #include "forms/forms.h"
 #include "shell/frm_background.h"
+#include "shell/frm_completion.h"
 #include "shell/frm_menu_alpha.h"
 #include "shell/frm_menu_lessons.h"
 #include "shell/frm_menu_level.h"
@@ -24,17 +25,10 @@ class PlaceholderForm : public forms::Form {
     void Form_Unload(int16_t&) override { PlaceholderCalls().push_back("Unload " + Name()); }
 };
 
-// Placeholder until the completion dialog is built.
-class FrmCompletionForm : public PlaceholderForm {
-  public:
-    FrmCompletionForm() : PlaceholderForm("FrmCompletion", forms::FormLayer::Dialog) {}
-    forms::Label lbl_WellDone{this}; // the message the finished activity sets
-};
 // Placeholder until the options dialog is built.
 class FrmOptionsForm : public PlaceholderForm {
   public:
     FrmOptionsForm() : PlaceholderForm("FrmOptions", forms::FormLayer::Dialog) {}
 };
 
-inline forms::DefaultInstance<FrmCompletionForm> FrmCompletion;
 inline forms::DefaultInstance<FrmOptionsForm> FrmOptions;

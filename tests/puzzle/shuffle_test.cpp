@@ -208,7 +208,10 @@ class HistoryTest : public PuzzleTest {
 
     void Play(size_t n) {
         Begin(1);
-        Lay(Solved(" ", ""), {3, 6});
+        // Two letters changed over, so that no slide solves the board.
+        Board start = Solved(" ", "");
+        std::swap(start[0], start[1]);
+        Lay(start, {3, 6});
         boards = {Captions()};
         for (size_t k = 0; k < n; ++k) {
             ClickCoin(CellToIndex(steps[k]));
@@ -320,7 +323,7 @@ TEST_F(HistoryTest, StepsBackDuringAPacedShuffleLeaveAConsistentBoard) {
     EXPECT_GT(ticks_, 1000) << "the shuffle ran to its end";
     EXPECT_EQ(PuzHistCount, 1);
     const Board b = Captions();
-    EXPECT_EQ(Inversions(b) % 2, 0);
+    EXPECT_EQ(Inversions(b) % 2, Inversions(boards[0]) % 2) << "slides only";
     int hidden = 0, blankPictures = 0;
     for (int16_t i = 0; i <= 27; ++i) {
         hidden += !M().PuzImg_Coin(i).Visible();

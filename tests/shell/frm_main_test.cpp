@@ -85,9 +85,13 @@ TEST_F(FrmMainTest, BoardAndSwatchEventsGoToTheRouterFirst) {
 
 TEST_F(FrmMainTest, MouseArgumentsReachTheRouterAndTheTracingClickAsGiven) {
     FrmMainForm& m = *FrmMain;
-    PlaceholderArgs().clear();
-    m.Picture_DrawBoard.MouseUp(2, 1, 10.5f, 20.25f);
-    EXPECT_EQ(PlaceholderArgs(), V{"2 1 10.5 20.25"});
+    // At Level II a release just inside the dot size of the first key point hits it.
+    Settings.UserLevel = 1;
+    m.AT_TimerTMR.SetEnabled(false);
+    const float kx = AlphaCur.PointX(0, AlphaCur.KeyPoint(0, 1));
+    const float ky = AlphaCur.PointY(0, AlphaCur.KeyPoint(0, 1));
+    m.Picture_DrawBoard.MouseUp(2, 1, kx + 11.5f, ky - 11.75f);
+    EXPECT_EQ(AlphaCur.CurKey, 1);
     // The router tests the brush's tip, 16 left of and 16 below the point it is given: on the
     // letter's first point the letter takes the colour, well off it the board does.
     const float x = AlphaCur.PointX(0, 1) + 16.0f, y = AlphaCur.PointY(0, 1) - 16.0f;
@@ -104,8 +108,14 @@ TEST_F(FrmMainTest, MouseArgumentsReachTheRouterAndTheTracingClickAsGiven) {
 
 TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {
     FrmMainForm& m = *FrmMain;
+    // At Level I the declined release starts the demonstration.
+    Settings.UserLevel = 0;
+    m.AT_TimerTMR.SetEnabled(false);
+    TraceAnim.AnimPhase = apIdle;
     m.Picture_DrawBoard.MouseUp(1, 0, 10, 10);
-    EXPECT_EQ(Activity(), V{"TraceClick"});
+    EXPECT_TRUE(Activity().empty());
+    EXPECT_TRUE(m.AT_TimerTMR.Enabled());
+    EXPECT_EQ(TraceAnim.AnimPhase, apDemoStart);
     // The word is spoken (not while a stroke is being drawn).
     m.AT_TimerTMR.SetEnabled(false);
     forms::SoundChannel& speech = m.AT_MM_Alphabet(1);
@@ -121,6 +131,8 @@ TEST_F(FrmMainTest, ReleasesTheRouterDeclinesReachTheirActivity) {
 
 TEST_F(FrmMainTest, AReleaseTheRouterTakesGoesNoFurther) {
     FrmMainForm& m = *FrmMain;
+    Settings.UserLevel = 0; // a tracing click would start the demonstration
+    TraceAnim.AnimPhase = apIdle;
     const std::string caption = m.TrcLbl_Word(0).Caption();
     m.AT_TimerTMR.SetEnabled(false); // the word would be spoken
     const std::string speech = m.AT_MM_Alphabet(1).FileName();
@@ -137,8 +149,7 @@ TEST_F(FrmMainTest, AReleaseTheRouterTakesGoesNoFurther) {
     m.TrcLbl_Word(0).MouseUp(1, 0, 1, 1);
     EXPECT_EQ(m.TrcLbl_Word(0).ForeColor(), Palette(9));
     EXPECT_EQ(m.TrcLbl_Word(0).Caption(), caption) << "the word is not read out";
-    for (const std::string& call : Calls())
-        EXPECT_NE(call, "TraceClick");
+    EXPECT_NE(TraceAnim.AnimPhase, apDemoStart) << "no tracing click";
     EXPECT_EQ(m.AT_MM_Alphabet(1).FileName(), speech) << "nothing is spoken";
     EXPECT_FALSE(m.ATTmr_MM.Enabled()) << "nothing is read out";
 }

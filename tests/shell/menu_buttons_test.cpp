@@ -279,41 +279,38 @@ TEST_F(MenuButtonsTest, NextAndPreviousMoveThroughTheLesson) {
     m.TRCImg_SubMenu(smPrevious).MouseDown(1, 0, 1, 1);
     m.TRCImg_SubMenu(smPrevious).MouseUp(1, 0, 1, 1);
     EXPECT_EQ(CurAlphaIdx, 0);
+    m.AT_TimerTMR.SetEnabled(false);
+    TraceAnim.AnimPhase = apIdle;
     m.TRCImg_SubMenu(smDemo).MouseUp(1, 0, 1, 1);
-    EXPECT_TRUE(Called("StartAlphaDemo"));
+    EXPECT_TRUE(m.AT_TimerTMR.Enabled()) << "the demonstration runs";
+    EXPECT_EQ(TraceAnim.AnimPhase, apDemoStart);
 }
 
 TEST_F(MenuButtonsTest, ThePromptGoesOnPressAndReleaseToTheCharacterWorkedOn) {
+    // At Level I a press and release of the prompt shows the next stroke of the character worked
+    // on, whose stroke hint then moves on.
     const struct {
         int16_t numAlphas, animAlphaNo;
-        std::vector<std::string> calls;
+        AlphaData* moved;
     } cases[] = {
-        {1, 2, {"PromptAlpha 1 AlphaCur", "PromptAlpha 2 AlphaCur"}},
-        {2, 1, {"PromptAlpha 1 AlphaCur", "PromptAlpha 2 AlphaCur"}},
-        {2, 2, {"PromptAlpha 1 AlphaCur2", "PromptAlpha 2 AlphaCur2"}},
-        {2, 0, {}},
-        {3, 1, {}},
+        {1, 2, &AlphaCur}, {2, 1, &AlphaCur}, {2, 2, &AlphaCur2}, {2, 0, nullptr}, {3, 1, nullptr},
     };
     FrmMainForm& m = M();
+    Settings.UserLevel = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.numAlphas << " " << c.animAlphaNo);
+        m.AT_TimerTMR.SetEnabled(false);
         NumAlphas = c.numAlphas;
         AnimAlphaNo = c.animAlphaNo;
-        PlaceholderCalls().clear();
+        for (AlphaData* rec : {&AlphaCur, &AlphaCur2}) {
+            rec->PromptStroke = 0;
+            rec->LastStroke = 2;
+        }
         m.TRCImg_SubMenu(smPrompt).MouseDown(1, 0, 3, 4);
         m.TRCImg_SubMenu(smPrompt).MouseUp(1, 0, 3, 4);
-        std::vector<std::string> prompts;
-        for (const std::string& call : PlaceholderCalls())
-            if (call.rfind("PromptAlpha", 0) == 0) prompts.push_back(call);
-        EXPECT_EQ(prompts, c.calls);
+        EXPECT_EQ(AlphaCur.PromptStroke, c.moved == &AlphaCur ? 1 : 0);
+        EXPECT_EQ(AlphaCur2.PromptStroke, c.moved == &AlphaCur2 ? 1 : 0);
     }
-    // The button's mouse arguments go along as they came.
-    NumAlphas = 1;
-    AnimAlphaNo = 1;
-    PlaceholderArgs().clear();
-    m.TRCImg_SubMenu(smPrompt).MouseDown(2, 1, 3.5f, 4);
-    m.TRCImg_SubMenu(smPrompt).MouseUp(1, 4, 5, 6.25f);
-    EXPECT_EQ(PlaceholderArgs(), (std::vector<std::string>{"2 1 3.5 4", "1 4 5 6.25"}));
 }
 
 struct OpenCase {
