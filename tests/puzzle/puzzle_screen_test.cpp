@@ -210,6 +210,7 @@ TEST_F(PuzzleScreenTest, SolvingShowsTheCompletionDialogWithTheTime) {
         EXPECT_TRUE(FrmCompletion->Visible());
         EXPECT_EQ(FrmCompletion->lbl_WellDone.Caption(),
                   "Puzzle completed !\r\nTime taken - 00:07");
+        EXPECT_EQ(FrmCompletion->Lbl_Heading.Caption(), "Puzzle Completed");
         EXPECT_EQ(PuzCompleted, forms::vbTrue);
         EXPECT_EQ(M().AT_MM_Alphabet(0).FileName(), EncouragementFile(703, 0));
         EXPECT_FALSE(M().PuzTmr.Enabled()) << "the clock stopped";
