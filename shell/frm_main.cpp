@@ -57,9 +57,10 @@ void FrmMainForm::PlaceDesignControls() {
     PuzLbl_Clock.SetBackStyle(0);
     PuzPict_Clock.SetBackColor(forms::RGB(0, 51, 102));
 
-    // The holder of the invisible controls. Its left edge also places the word label over the
-    // centre of the drawing board.
-    AT_Picture_Holder_AlphaType.Move(309, 0, 1, 1);
+    // The holder of the invisible controls. Its left edge also places the word label: at the
+    // lesson holder's left the word stands centred over the show board's picture, in the skin's
+    // free sky and clear of the menu row over the drawing board.
+    AT_Picture_Holder_AlphaType.Move(49, 0, 1, 1);
     AT_Picture_Holder_AlphaType.SetVisible(false);
 
     AT_TimerTMR.SetEnabled(false);

@@ -325,12 +325,12 @@ TEST_F(LabelStripTest, TheWordSitsOverTheBoardByItsLengthAndClearOfTheSwatches) 
     Letters(0, "A", "Z");
     forms::Label& word = F().TrcLbl_Word(0);
     forms::Label& shadow = F().TrcLbl_Word(1);
-    // Apple: (6 - 5 / 2) x 21 + (309 - 8), 6 letters wide.
+    // Apple: (6 - 5 / 2) x 21 + (49 - 8), 6 letters wide.
     EXPECT_EQ(word.Caption(), "Apple");
-    EXPECT_DOUBLE_EQ(word.Left(), 374.5);
+    EXPECT_DOUBLE_EQ(word.Left(), 114.5);
     EXPECT_DOUBLE_EQ(word.Width(), 126);
     EXPECT_DOUBLE_EQ(word.Top(), 10);
-    EXPECT_DOUBLE_EQ(shadow.Left(), 376.5);
+    EXPECT_DOUBLE_EQ(shadow.Left(), 116.5);
     EXPECT_DOUBLE_EQ(shadow.Width(), 126);
 
     struct Case {
@@ -360,7 +360,7 @@ TEST_F(LabelStripTest, TheWordSitsOverTheBoardByItsLengthAndClearOfTheSwatches) 
     shadow.SetTop(40);
     PlaceWordLabel();
     EXPECT_DOUBLE_EQ(shadow.Top(), 40);
-    F().AT_Picture_Holder_AlphaType.SetLeft(309);
+    F().AT_Picture_Holder_AlphaType.SetLeft(49);
 }
 
 TEST_F(LabelStripTest, ShowWordWritesTheCharactersWordIntoBothLabels) {
@@ -370,7 +370,7 @@ TEST_F(LabelStripTest, ShowWordWritesTheCharactersWordIntoBothLabels) {
     EXPECT_EQ(AlphaCur.Word, "Horse");
     EXPECT_EQ(F().TrcLbl_Word(0).Caption(), "Horse");
     EXPECT_EQ(F().TrcLbl_Word(1).Caption(), "Horse");
-    EXPECT_DOUBLE_EQ(F().TrcLbl_Word(0).Left(), (6 - 2.5) * 21 + 301);
+    EXPECT_DOUBLE_EQ(F().TrcLbl_Word(0).Left(), (6 - 2.5) * 21 + 41);
 }
 
 } // namespace
