@@ -19,6 +19,7 @@
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "shell/user_set.h"
+#include "tests/support/fresh_run.h"
 #include "tests/support/headless.h"
 #include "tests/support/temp_program_folder.h"
 #include "tracing/animation.h"
@@ -49,44 +50,7 @@ class ShellTest : public ::testing::Test {
         forms::SetProgramFolder(folder.Path());
         forms::FontRegistry::Instance().Reset();
 
-        PendingAction = paShowActivity;
-        AppMinimised = forms::vbFalse;
-        FontName = forms::Array<std::string, 0, 2>{};
-        FontSubstituted = forms::Array<forms::Flag, 0, 2>{};
-        Settings = UserSet{};
-        IniText.clear();
-        DebugOn = forms::vbFalse;
-        DebugText.clear();
-        MMTimer = nullptr;
-        MMTimerMode = 0;
-        SpellPos = 0;
-        HoverGroup = 0;
-        HoverItem = 0;
-        LabelRecolour = forms::vbFalse;
-        LabelIndexHot = NoneCode;
-        TraceAnim = TraceData{};
-        BoardsArranged = forms::vbFalse; // a fresh run lays the tracing screen out anew
-        NumbersLabelReady = forms::vbFalse;
-        BGFormShown = forms::vbFalse;
-        PasswordAtStart = 0;
-        PuzShuffling = forms::vbFalse;
-        PuzTimer = nullptr; // the puzzle's state as a fresh run has it
-        PuzScreenBuilt = forms::vbFalse;
-        PuzArrowsPlaced = forms::vbFalse;
-        PuzArrowPos = 5;
-        PuzColorsSet = forms::vbFalse;
-        PuzCompleted = forms::vbFalse;
-        PuzMenuHot = 0;
-        PuzMenuHotOn = forms::vbFalse;
-        MenuHL = -9997;
-        SubMenuHL = -9997;
-        ColorPending = forms::vbFalse; // no colour picked, no hint given, no swatch marked
-        HintState = -9997;
-        PickedColor = PickedColorCopy = 0;
-        HoverColor = PrevHoverColor = -9997;
-        LastCoinHover = 0;
-        PlaceholderCalls().clear();
-        PlaceholderArgs().clear();
+        testsupport::ResetProgramState();
     }
     void TearDown() override {
         unsetenv("WO_WINDOWS_DIR");

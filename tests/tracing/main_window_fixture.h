@@ -20,6 +20,7 @@
 #include "shell/settings_file.h"
 #include "shell/sounds.h"
 #include "shell/user_set.h"
+#include "tests/support/fresh_run.h"
 #include "tests/support/temp_program_folder.h"
 #include "tracing/animation.h"
 #include "tracing/label_strip.h"
@@ -65,16 +66,9 @@ class MainWindowTest : public ::testing::Test {
         });
 
         // A fresh run: nothing laid out yet, no progress.
-        BoardsArranged = forms::vbFalse;
-        NumbersLabelReady = forms::vbFalse;
-        AlphaDone = AlphaDoneTable{};
-        LevelDone = {};
-        MMTimerMode = 0;
-        SpellPos = 0;
-        HoverGroup = 0;
-        HoverItem = 0;
-        LabelRecolour = forms::vbFalse;
-        LabelIndexHot = NoneCode;
+        const UserSet written = Settings;
+        testsupport::ResetProgramState();
+        Settings = written;
         FrmMain.Get();
         // Tile templates that tell the tiles apart (51 x 51 like the program's).
         const int32_t colours[] = {forms::RGB(150, 175, 255), forms::RGB(255, 153, 0),
