@@ -55,6 +55,7 @@ void FrmMainForm::PlaceDesignControls() {
     PuzLbl_Clock.SetFontName("Courier New");
     PuzLbl_Clock.SetFontBold(true);
     PuzLbl_Clock.SetBackStyle(0);
+    PuzPict_Clock.SetBackColor(forms::RGB(0, 51, 102));
 
     // The holder of the invisible controls. Its left edge also places the word label: at the
     // lesson holder's left the word stands centred over the show board's picture, in the skin's

@@ -339,18 +339,19 @@ TEST_F(PopupMenusTest, TheLessonMenuSwitchesTheActivityAndBack) {
 
     h.ClickOn(s.Img_Button(1), 80, 45);
     EXPECT_EQ(Settings.LessonID, lsPuzzle);
-    EXPECT_EQ(Count("StartPuzzle"), 1);
+    EXPECT_TRUE(FrmMain->Pict_HolderLesson(1).Visible()) << "the puzzle started";
     EXPECT_FALSE(FrmMain->Pict_HolderLesson(0).Visible()) << "the tracing screen came down";
     EXPECT_EQ(s.Shp_HL.Top(), 208);
     EXPECT_TRUE(s.Visible());
 
-    h.ClickOn(s.Img_Button(1), 80, 45); // the current lesson: nothing
-    EXPECT_EQ(Count("StartPuzzle"), 1);
-    EXPECT_EQ(Count("HidePuzzle"), 0);
+    FrmMain->PuzLbl_Coin(0).SetCaption("?"); // a restart would lay a new board
+    h.ClickOn(s.Img_Button(1), 80, 45);      // the current lesson: nothing
+    EXPECT_EQ(FrmMain->PuzLbl_Coin(0).Caption(), "?");
+    EXPECT_TRUE(FrmMain->Pict_HolderLesson(1).Visible());
 
     h.ClickOn(s.Img_Button(0), 80, 45);
     EXPECT_EQ(Settings.LessonID, lsTracing);
-    EXPECT_EQ(Count("HidePuzzle"), 1);
+    EXPECT_FALSE(FrmMain->Pict_HolderLesson(1).Visible()) << "the puzzle screen came down";
     EXPECT_TRUE(FrmMain->Pict_HolderLesson(0).Visible());
     EXPECT_EQ(s.Shp_HL.Top(), 62);
     h.Key(27);

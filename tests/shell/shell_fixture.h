@@ -70,6 +70,14 @@ class ShellTest : public ::testing::Test {
         BGFormShown = forms::vbFalse;
         PasswordAtStart = 0;
         PuzShuffling = forms::vbFalse;
+        PuzTimer = nullptr; // the puzzle's state as a fresh run has it
+        PuzScreenBuilt = forms::vbFalse;
+        PuzArrowsPlaced = forms::vbFalse;
+        PuzArrowPos = 5;
+        PuzColorsSet = forms::vbFalse;
+        PuzCompleted = forms::vbFalse;
+        PuzMenuHot = 0;
+        PuzMenuHotOn = forms::vbFalse;
         MenuHL = -9997;
         SubMenuHL = -9997;
         ColorPending = forms::vbFalse; // no colour picked, no hint given, no swatch marked
