@@ -23,7 +23,7 @@ constexpr int32_t Rgb(int r, int g, int b) {
     return r | (g << 8) | (b << 16);
 }
 
-constexpr int kCell = 20, kCellGap = 4, kPad = 10, kButtonW = 75, kButtonH = 23;
+constexpr int kSwatchW = 78, kCell = 20, kCellGap = 4, kPad = 10, kButtonW = 75, kButtonH = 23;
 
 class Picker;
 Picker* g_picker = nullptr;
@@ -74,7 +74,7 @@ class Picker {
         const int rows = (n + kColorColumns - 1) / kColorColumns;
         const int gridW = kColorColumns * kCell + (kColorColumns - 1) * kCellGap;
         const int gridH = rows * kCell + (rows - 1) * kCellGap;
-        const int w = kPad + gridW + kPad + 60 + kPad;
+        const int w = kPad + gridW + kPad + kSwatchW + kPad;
         const int h = kPad + std::max(gridH, 2 * 40 + 18) + kPad + kButtonH + kPad;
         const int outerW = w + 2 * kFormBorder, outerH = h + 2 * kFormBorder + kFormCaption;
         rect_ = {(Screen::PixelWidth() - outerW) / 2, (Screen::PixelHeight() - outerH) / 2, outerW,
@@ -85,7 +85,7 @@ class Picker {
             cells_.push_back({client_.x + kPad + (i % kColorColumns) * (kCell + kCellGap),
                               client_.y + kPad + (i / kColorColumns) * (kCell + kCellGap), kCell,
                               kCell});
-        swatch_ = {client_.x + kPad + gridW + kPad, client_.y + kPad + 14, 60, 80};
+        swatch_ = {client_.x + kPad + gridW + kPad, client_.y + kPad + 14, kSwatchW, 80};
         const int by = client_.y + h - kPad - kButtonH;
         cancel_ = {client_.x + w - kPad - kButtonW, by, kButtonW, kButtonH};
         ok_ = {cancel_.x - 6 - kButtonW, by, kButtonW, kButtonH};

@@ -161,18 +161,23 @@ void Slider::Draw(Canvas& target, const IRect& clip) {
     t.y += r.y;
     const int body = t.h - t.w / 2;
     const int32_t face = dragging_ ? 0xE0E0E0 : parts::kFace;
+    // Outlined all round (grey above and left, dark below and right) with a light inner edge.
     target.FillRect({t.x, t.y, t.w, body}, face);
-    target.FillRect({t.x, t.y, t.w, 1}, parts::kLight);
-    target.FillRect({t.x, t.y, 1, body}, parts::kLight);
+    target.FillRect({t.x, t.y, t.w, 1}, parts::kShade);
+    target.FillRect({t.x, t.y, 1, body}, parts::kShade);
+    target.FillRect({t.x + 1, t.y + 1, t.w - 2, 1}, parts::kLight);
+    target.FillRect({t.x + 1, t.y + 1, 1, body - 1}, parts::kLight);
     target.FillRect({t.x + t.w - 1, t.y, 1, body}, parts::kDarkest);
     target.FillRect({t.x + t.w - 2, t.y + 1, 1, body - 1}, parts::kShade);
     const int half = t.w / 2;
     for (int i = 0; i <= half; ++i) {
         const int y = t.y + body + i;
         const int x0 = t.x + i, x1 = t.x + t.w - 1 - i;
-        if (x1 > x0) target.FillRect({x0 + 1, y, x1 - x0 - 1, 1}, face);
-        target.SetPixel(x0, y, parts::kLight);
+        if (x1 > x0 + 1) target.FillRect({x0 + 2, y, x1 - x0 - 3, 1}, face);
+        target.SetPixel(x0, y, parts::kShade);
+        if (x1 > x0 + 1) target.SetPixel(x0 + 1, y, parts::kLight);
         target.SetPixel(x1, y, parts::kDarkest);
+        if (x1 - 1 > x0 + 1) target.SetPixel(x1 - 1, y, parts::kShade);
     }
     if (!live) target.FillRect({t.x + 3, t.y + 3, t.w - 6, body - 4}, 0xD8D8D8);
     if (HasFocus()) parts::FocusRect(target, r);
