@@ -463,6 +463,44 @@ TEST_F(DialogControlsTest, TheComboDropsDownAndAReleaseOnAnItemChoosesIt) {
     EXPECT_EQ(Take(), (Log{"combo2", "combo1", "combo2"}));
 }
 
+TEST_F(DialogControlsTest, TwoQuickPressesOnACheckBoxAreTwoClicksAndTheTickShows) {
+    auto ink = [&] {
+        const IRect b = form.Check.BoxRect();
+        const IRect r = form.Check.ScreenRect();
+        int dark = 0;
+        for (int y = r.y + b.y + 3; y < r.y + b.y + b.h - 3; ++y)
+            for (int x = r.x + b.x + 3; x < r.x + b.x + b.w - 3; ++x)
+                dark += h.Pixel(x, y) == RGB(0, 0, 0);
+        return dark;
+    };
+    EXPECT_EQ(ink(), 0);
+    double x, y;
+    Headless::At(form.Check, 5, 8, x, y);
+    h.DoubleClick(x, y);
+    EXPECT_EQ(Take(), (Log{"check1", "check0"}));
+    form.Check.SetValue(1);
+    EXPECT_GT(ink(), 10) << "the tick";
+}
+
+TEST_F(DialogControlsTest, AnEditableComboTakesTypedTextAndAListComboOnlyItsItems) {
+    ComboBox& c = form.Combo;
+    c.AddItem("Puzzle");
+    c.SetStyle(vbComboDropdown);
+    int changes = 0;
+    c.Change = [&] { ++changes; };
+    c.SetFocus();
+    h.Pump();
+    h.Type("Puz");
+    EXPECT_EQ(c.Text(), "Puz");
+    EXPECT_EQ(c.ListIndex(), -1);
+    h.Type("zle");
+    EXPECT_EQ(c.ListIndex(), 0) << "the text of an item selects it";
+    EXPECT_EQ(changes, 6);
+    c.SetStyle(vbComboDropdownList);
+    EXPECT_EQ(ErrorOf([&] { c.SetText("Chess"); }), errInvalidPropertyValue);
+    EXPECT_EQ(c.Text(), "Puzzle");
+}
+
 // --- The colour dialog ------------------------------------------------------------------------
 
 TEST(CommonDialogTest, OkSetsTheColourCancelRaisesOnlyWithCancelError) {
