@@ -10,7 +10,7 @@
 #include "shell/frm_main.h"
 #include "shell/sounds.h"
 #include "shell/user_set.h"
-#include "tracing/board_router.h"
+#include "tracing/trace_router.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ void CoinMouseMove(int16_t index, int16_t button, int16_t shift, float x, float 
 void CoinMouseUp(int16_t index, int16_t button, int16_t shift, float x, float y,
                  forms::Flag userClick) {
     // Only the child's own clicks can apply a picked colour; the shuffle's moves are no clicks.
-    if (userClick && ProcessTraceEvent(teCoinClick, index, button, shift, x, y)) return;
+    if (userClick && ProcessTraceEvent(teCoinColor, index, button, shift, x, y)) return;
     if (index < 0 || index > kLastCoin) return;
     // The first real click of a game starts the clock, whatever it then does.
     const bool counted = x > 0 && y > 0;

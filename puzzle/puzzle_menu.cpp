@@ -7,7 +7,7 @@
 #include "puzzle/shuffle.h"
 #include "shell/frm_main.h"
 #include "shell/sounds.h"
-#include "tracing/color_picker.h"
+#include "tracing/colour_picker.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "shell/user_set.h"
 #include "tracing/alpha_data.h"
 #include "tracing/animation.h"
-#include "tracing/color_picker.h"
+#include "tracing/colour_picker.h"
 #include "tracing/trace_clicks.h"
 #include "tracing/trace_engine.h"
 

@@ -15,7 +15,7 @@
 #include "shell/sounds.h"
 #include "shell/user_set.h"
 #include "tracing/animation.h"
-#include "tracing/color_picker.h"
+#include "tracing/colour_picker.h"
 
 #include <exception>
 

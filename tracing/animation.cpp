@@ -142,6 +142,22 @@ void AnimationTimerTick() {
     }
 }
 
+namespace {
+// At a stroke's mark: on to the next stroke when the mark says one follows and all strokes are
+// drawn, else the drawing ends.
+void EndOfStroke(int16_t mark, int stroke) {
+    if (mark == MarkNextStroke && TraceAnim.AnimAllStrokes && stroke < MaxStroke) {
+        ++TraceAnim.AnimStroke;
+        TraceAnim.AnimPoint = 1;
+        TraceAnim.AnimFlagA = forms::vbFalse;
+    } else {
+        StopAnimTimer();
+        KeyIndex = 0;
+        KeyShown = forms::vbFalse;
+    }
+}
+} // namespace
+
 void AnimateStrokeDraw(AlphaData& rec) {
     forms::PictureBox& board = BoardOf(rec);
     if (!TraceAnim.AnimFlagA) {
@@ -157,15 +173,7 @@ void AnimateStrokeDraw(AlphaData& rec) {
     if (IsStrokeMark(x)) {
         // The stroke has no point left here (an empty table, or a start past the stroke's end):
         // it ends without drawing anything.
-        if (x == MarkNextStroke && TraceAnim.AnimAllStrokes && stroke < MaxStroke) {
-            ++TraceAnim.AnimStroke;
-            TraceAnim.AnimPoint = 1;
-            TraceAnim.AnimFlagA = forms::vbFalse;
-        } else {
-            StopAnimTimer();
-            KeyIndex = 0;
-            KeyShown = forms::vbFalse;
-        }
+        EndOfStroke(x, stroke);
     } else {
         const int16_t y = TraceAnim.PointY(stroke, point);
         const int16_t nx = AnimX(stroke, point + 1);
@@ -182,15 +190,7 @@ void AnimateStrokeDraw(AlphaData& rec) {
                         rec);
             }
             // The jump to the next stroke is not drawn.
-            if (nx == MarkNextStroke && TraceAnim.AnimAllStrokes && stroke < MaxStroke) {
-                ++TraceAnim.AnimStroke;
-                TraceAnim.AnimPoint = 1;
-                TraceAnim.AnimFlagA = forms::vbFalse;
-            } else {
-                StopAnimTimer();
-                KeyIndex = 0;
-                KeyShown = forms::vbFalse;
-            }
+            EndOfStroke(nx, stroke);
         } else {
             const int16_t ny = TraceAnim.PointY(stroke, point + 1);
             Line(board, x, y, nx, ny);

@@ -13,10 +13,10 @@
 #include "shell/startup.h"
 #include "shell/user_set.h"
 #include "tracing/animation.h"
-#include "tracing/board_router.h"
 #include "tracing/progress.h"
 #include "tracing/trace_clicks.h"
 #include "tracing/trace_engine.h"
+#include "tracing/trace_router.h"
 #include "tracing/trace_screen.h"
 
 int16_t LabelIndexHot = NoneCode;

@@ -3,7 +3,7 @@
 #include "shell/menu_buttons.h"
 #include "shell/sound_device.h"
 #include "tests/shell/shell_fixture.h"
-#include "tracing/color_picker.h"
+#include "tracing/colour_picker.h"
 #include "tracing/trace_engine.h"
 
 #include <algorithm>

@@ -1,9 +1,6 @@
-// Procedures and state of shell features that are not built yet. Each stands in, doing nothing
-// or the least the callers rely on, until its feature replaces it.
-#include "shell/frm_main.h"
+// The log in which stand-ins for features not built yet record their calls, so that tests can see
+// what reached them.
 #include "shell/placeholder_log.h"
-#include "shell/settings_apply.h"
-#include "shell/startup.h"
 
 #include <sstream>
 

@@ -1,3 +1,0 @@
-#pragma once
-// The colour picker under its first header name.
-#include "tracing/colour_picker.h"
