@@ -141,7 +141,12 @@ void RaiseMouse(Target t, MouseKind k, int button, double x, double y) {
         const MouseHandler& h = k == MouseKind::Down   ? c->MouseDown
                                 : k == MouseKind::Move ? c->MouseMove
                                                        : c->MouseUp;
-        if (h) Application::Dispatch([&] { h(button, shift, lx, ly); });
+        Application::Dispatch([&] {
+            if (k == MouseKind::Down) c->OnMouseDown(button, shift, lx, ly);
+            if (k == MouseKind::Move) c->OnMouseMove(button, shift, lx, ly);
+            if (k == MouseKind::Up) c->OnMouseUp(button, shift, lx, ly);
+            if (h) h(button, shift, lx, ly);
+        });
     } else {
         Form* f = t.form;
         Application::Dispatch([&] {
@@ -155,8 +160,11 @@ void RaiseMouse(Target t, MouseKind k, int button, double x, double y) {
 void RaiseClick(Target t, bool dbl) {
     if (t.control) {
         Control* c = t.control;
-        const EventHandler& h = dbl ? c->DblClick : c->Click;
-        if (h) Application::Dispatch([&] { h(); });
+        if (dbl) {
+            if (c->DblClick) Application::Dispatch([&] { c->DblClick(); });
+        } else {
+            Application::Dispatch([&] { c->OnClick(); });
+        }
     } else {
         Form* f = t.form;
         Application::Dispatch([&] { dbl ? f->Form_DblClick() : f->Form_Click(); });
@@ -192,7 +200,8 @@ void HandleMouse(const InputEvent& e) {
         Target t = a.capture ? a.capture : HitTest(e.x, e.y);
         a.buttons |= e.button;
         if (!t || !t.form->Enabled()) return;
-        const bool dbl = e.clicks >= 2 && a.lastPress == t;
+        const bool dbl =
+            e.clicks >= 2 && a.lastPress == t && (!t.control || t.control->TakesDblClick());
         if (!a.capture) {
             a.capture = t;
             a.captureIsDouble = dbl;

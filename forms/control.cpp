@@ -184,6 +184,18 @@ void Control::SetMouseIcon(PicturePtr icon, int hotX, int hotY) {
     Application::UpdateCursor();
 }
 
+void Control::SetFocus() {
+    Form* f = OwnerForm();
+    if (!f || !TakesFocus()) return;
+    f->SetActiveControl(this);
+    f->SetFocus();
+}
+
+bool Control::HasFocus() const {
+    Form* f = OwnerForm();
+    return f && f->ActiveControl() == this;
+}
+
 Form* Control::OwnerForm() const {
     return container_ ? container_->OwnerForm() : nullptr;
 }

@@ -149,6 +149,28 @@ class Control {
     virtual void RaiseKeyDown(int16_t& keyCode, int16_t shift) { (void)keyCode, (void)shift; }
     virtual void RaiseKeyUp(int16_t& keyCode, int16_t shift) { (void)keyCode, (void)shift; }
     virtual void RaiseKeyPress(int16_t& keyAscii) { (void)keyAscii; }
+    // Gives the control the focus of its form (and makes the form active), when it takes it.
+    void SetFocus();
+    bool HasFocus() const;
+    // The control's own handling of the mouse (a check box pressing, a slider dragging), run by
+    // the runtime before the program's handler of the same event.
+    virtual void OnMouseDown(int button, int shift, float x, float y) {
+        (void)button, (void)shift, (void)x, (void)y;
+    }
+    virtual void OnMouseMove(int buttons, int shift, float x, float y) {
+        (void)buttons, (void)shift, (void)x, (void)y;
+    }
+    virtual void OnMouseUp(int button, int shift, float x, float y) {
+        (void)button, (void)shift, (void)x, (void)y;
+    }
+    // A press and release on the control. By default it raises Click; controls whose click
+    // changes their value raise Click through that change instead.
+    virtual void OnClick() {
+        if (Click) Click();
+    }
+    // Controls that are clicked in quick succession (check boxes, sliders) take a second press
+    // as a press, not as a double click.
+    virtual bool TakesDblClick() const { return true; }
     // The control's rectangle on the screen (rounded to pixels) and where it shows (clipped by
     // its containers; empty when hidden).
     IRect ScreenRect() const;

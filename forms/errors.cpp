@@ -20,6 +20,10 @@ std::string ErrorDescription(int32_t number) {
         return "Path/File access error";
     case errInvalidPicture:
         return "Invalid picture";
+    case errInvalidPropertyValue:
+        return "Invalid property value";
+    case errInvalidArrayIndex:
+        return "Invalid property array index";
     case errCancel:
         return "Cancel was selected.";
     default:

@@ -17,6 +17,8 @@ enum ErrorNumber : int32_t {
     errCancel = 32755, // the colour dialog's cancel, when CancelError is set
     errBadFileMode = 54,
     errInvalidCall = 5,
+    errInvalidPropertyValue = 380, // a property set outside its range (ListIndex, Value, ...)
+    errInvalidArrayIndex = 381,    // an item index out of range (List(i), RemoveItem, tabs)
 };
 
 class RuntimeError : public std::runtime_error {

@@ -38,18 +38,6 @@ void TextBox::SetBorderStyle(int s) {
     Invalidate();
 }
 
-void TextBox::SetFocus() {
-    Form* f = OwnerForm();
-    if (!f) return;
-    f->SetActiveControl(this);
-    f->SetFocus();
-}
-
-bool TextBox::HasFocus() const {
-    Form* f = OwnerForm();
-    return f && f->ActiveControl() == this;
-}
-
 std::string TextBox::DisplayText() const {
     if (passwordChar_.empty()) return text_;
     return std::string(text_.size(), passwordChar_[0]);

@@ -30,9 +30,6 @@ class TextBox : public Control, public FontProperties {
     // 0 none, 1 a sunken frame.
     int BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(int s);
-    // Gives the text box the focus of its form (and makes the form active).
-    void SetFocus();
-    bool HasFocus() const;
     // The text as drawn: masked by PasswordChar.
     std::string DisplayText() const;
 
