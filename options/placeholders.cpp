@@ -1,19 +1,52 @@
-// The options dialog as the shell sees it. Placeholder until the options dialog is built.
+// The options dialog's tabs that are not built yet: their pages stay empty, their sections stay
+// as Settings holds them, and their OK and Cancel close the dialog without saving.
 #include "options/animation_tab.h"
-#include "options/options_dialog.h"
-#include "shell/app_state.h"
-#include "shell/placeholder_log.h"
+#include "options/frm_options.h"
 
-std::unique_ptr<FrmOptionsForm> OptionsForm;
-
-// Placeholder until the options dialog is built: no dialog opens, so the main window is handed
-// back at once, as a closing dialog would.
-void ShowOptionsDialog() {
-    PlaceholderCalls().push_back("ShowOptionsDialog");
-    PendingAction = paResume;
-    EnableMainForm();
+// Placeholder until the Menu Buttons tab is built.
+void FrmOptionsForm::MBLoadTab() {}
+// Placeholder until the Menu Buttons tab is built.
+void FrmOptionsForm::MBApply() {}
+// Placeholder until the Menu Buttons tab is built.
+void FrmOptionsForm::MBCommand(int16_t) {
+    CloseOptions();
 }
+// Placeholder until the Menu Buttons tab is built.
+void FrmOptionsForm::MBDefaults() {}
 
-// Placeholder until the options dialog's Animation tab is built: the arrows beside the letter
-// preview stay as they are.
+// Placeholder until the Drawing Buttons tab is built.
+void FrmOptionsForm::SMnuLoadTab() {}
+// Placeholder until the Drawing Buttons tab is built.
+void FrmOptionsForm::SMnuApply() {}
+// Placeholder until the Drawing Buttons tab is built.
+void FrmOptionsForm::SMnuCommand(int16_t) {
+    CloseOptions();
+}
+// Placeholder until the Drawing Buttons tab is built.
+void FrmOptionsForm::SMnuDefaults() {}
+
+// Placeholder until the Colors tab is built.
+void FrmOptionsForm::CALoadTab() {}
+// Placeholder until the Colors tab is built.
+void FrmOptionsForm::CAApply() {}
+// Placeholder until the Colors tab is built.
+void FrmOptionsForm::CACommand(int16_t) {
+    CloseOptions();
+}
+// Placeholder until the Colors tab is built.
+void FrmOptionsForm::CADefaults() {}
+
+// Placeholder until the Animation tab is built.
+void FrmOptionsForm::ANILoadTab() {}
+// Placeholder until the Animation tab is built.
+void FrmOptionsForm::ANIApply() {}
+// Placeholder until the Animation tab is built.
+void FrmOptionsForm::ANICommand(int16_t) {
+    CloseOptions();
+}
+// Placeholder until the Animation tab is built.
+void FrmOptionsForm::ANIDefaults() {}
+
+// Placeholder until the Animation tab is built: the arrows beside the letter preview stay as
+// they are.
 void ShowPreviewArrows() {}

@@ -3,6 +3,7 @@
 // program unloads them in a fixed order. Their screens and handlers arrive with their features;
 // until then each is a bare form of its name.
 #include "forms/forms.h"
+#include "options/frm_options.h"
 #include "shell/frm_background.h"
 #include "shell/frm_completion.h"
 #include "shell/frm_menu_alpha.h"
@@ -23,12 +24,6 @@ class PlaceholderForm : public forms::Form {
         SetLayer(layer);
     }
     void Form_Unload(int16_t&) override { PlaceholderCalls().push_back("Unload " + Name()); }
-};
-
-// Placeholder until the options dialog is built.
-class FrmOptionsForm : public PlaceholderForm {
-  public:
-    FrmOptionsForm() : PlaceholderForm("FrmOptions", forms::FormLayer::Dialog) {}
 };
 
 inline forms::DefaultInstance<FrmOptionsForm> FrmOptions;

@@ -363,14 +363,14 @@ TEST_F(MenuButtonsTest, TheOptionsButtonAsksForThePasswordWhenItGuardsTheOptions
     EXPECT_EQ(forms::Application::ActiveForm(), &FrmPassWord.Get());
     EXPECT_EQ(PasswordAtStart, 0);
     EXPECT_FALSE(FrmMain->Enabled());
-    EXPECT_FALSE(Called("ShowOptionsDialog"));
+    EXPECT_FALSE(OptionsShown());
 }
 
 TEST_F(MenuButtonsTest, TheOptionsButtonOpensTheOptionsWhenNoPasswordGuardsThem) {
     FrmMainForm& m = M();
     Settings.PWOptions = forms::vbFalse;
     m.TRCImg_Menu(mnOptions).MouseUp(forms::vbRightButton, 0, 1, 1); // the log is off
-    EXPECT_TRUE(Called("ShowOptionsDialog"));
+    EXPECT_TRUE(OptionsShown());
     EXPECT_FALSE(FrmPassWord.IsLoaded());
 }
 
@@ -379,7 +379,7 @@ TEST_F(MenuButtonsTest, WithTheDebugLogOnARightClickOnOptionsEndsTheProgram) {
     DebugOn = forms::vbTrue;
     Settings.PWOptions = forms::vbFalse;
     m.TRCImg_Menu(mnOptions).MouseUp(forms::vbLeftButton, 0, 1, 1);
-    EXPECT_TRUE(Called("ShowOptionsDialog")) << "a left click opens the options as ever";
+    EXPECT_TRUE(OptionsShown()) << "a left click opens the options as ever";
     forms::Application::HandlerScope scope;
     EXPECT_THROW(m.TRCImg_Menu(mnOptions).MouseUp(forms::vbRightButton, 0, 1, 1), forms::EndSignal);
     EXPECT_TRUE(ProgramEnding());

@@ -154,7 +154,7 @@ TEST_F(PasswordTest, TheRightPasswordOpensTheOptionsDialog) {
     OpenGuard();
     EXPECT_FALSE(FrmMain->Enabled());
     Enter("marble");
-    EXPECT_TRUE(Called("ShowOptionsDialog"));
+    EXPECT_TRUE(OptionsShown());
     EXPECT_FALSE(FrmPassWord.IsLoaded());
     EXPECT_NE(LastVoice(), "SndPlonk.Wav") << "the options dialog opens without the close sound";
 }
@@ -166,7 +166,7 @@ TEST_F(PasswordTest, CancellingTheGuardGivesTheMainWindowBack) {
     EXPECT_EQ(LastVoice(), "SndPlonk.Wav") << "the close sound";
     EXPECT_FALSE(ProgramEnding());
     EXPECT_TRUE(FrmMain->Enabled());
-    EXPECT_FALSE(Called("ShowOptionsDialog"));
+    EXPECT_FALSE(OptionsShown());
     EXPECT_EQ(forms::Application::ActiveForm(), &*FrmMain);
     EXPECT_EQ(PendingAction, paNone) << "the resume was posted and carried out";
 }
@@ -179,7 +179,7 @@ TEST_F(PasswordTest, AThirdWrongEntryClosesTheGuardAsACancel) {
     EXPECT_FALSE(FrmPassWord.IsLoaded());
     EXPECT_FALSE(ProgramEnding());
     EXPECT_TRUE(FrmMain->Enabled());
-    EXPECT_FALSE(Called("ShowOptionsDialog"));
+    EXPECT_FALSE(OptionsShown());
 }
 
 TEST_F(PasswordTest, ReactivationStartsTheCountAgain) {

@@ -83,6 +83,8 @@ class ShellTest : public ::testing::Test {
         WriteSettingsFile(IniText, folder.File("WiseOwlet.Dbf"));
         IniText.clear();
     }
+    // The options dialog has been opened and is on screen.
+    static bool OptionsShown() { return OptionsForm != nullptr && OptionsForm->Visible(); }
     bool InWindows(const std::string& name) const {
         return std::filesystem::exists(winDir + "/Fonts/" + name);
     }

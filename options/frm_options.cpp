@@ -1,0 +1,183 @@
+#include "options/frm_options.h"
+
+#include "forms/msgbox.h"
+#include "options/options_dialog.h"
+#include "shell/app_state.h"
+#include "shell/frm_main.h"
+#include "shell/frm_menu_music.h"
+#include "shell/user_set.h"
+
+#include <cstdlib>
+
+std::unique_ptr<FrmOptionsForm> OptionsForm;
+
+namespace {
+
+const char* const kTabCaptions[] = {"General", "Menu Buttons", "Drawing Buttons",
+                                    "Colors",  "Animation",    "Speaking"};
+const char* const kButtonCaptions[] = {"&Defaults", "&Apply", "&OK", "&Cancel"};
+constexpr int16_t kKeyTab = 9, kShiftCtrl = 2;
+
+} // namespace
+
+std::string DefaultsPrompt(const std::string& tabName) {
+    return "This option will load default values for the " + tabName + " Tab.    \r\n" +
+           "Do you want to load default values ? ";
+}
+
+void ShowOptionsDialog() {
+    // The old instance, if any, was unloaded when it closed; the new one reads Settings afresh.
+    OptionsForm = std::make_unique<FrmOptionsForm>();
+    OptionsForm->Show();
+    OptionsForm->SetFocus();
+}
+
+FrmOptionsForm::FrmOptionsForm() {
+    SetName("FrmOptions");
+    SetCaption("Options");
+    SetLayer(forms::FormLayer::Dialog);
+    SetBorderStyle(1);
+    SetFontName("Arial");
+    // Ctrl+Tab changes tabs whichever control has the focus.
+    SetKeyPreview(true);
+
+    Tabs_Options.SetFontName("Arial");
+    Tabs_Options.SetFontSize(8);
+    for (const char* caption : kTabCaptions)
+        Tabs_Options.AddTab(caption);
+    for (int i = 0; i <= 5; ++i) {
+        OptionsFrm(i).SetCaption("");
+        OptionsFrm(i).SetFontName("Arial");
+    }
+    OptPict_Holder.SetBorderStyle(0);
+    for (int i = 0; i <= 3; ++i) {
+        OptCmd_Commands(i).SetCaption(kButtonCaptions[i]);
+        OptCmd_Commands(i).SetFontName("Arial");
+        OptCmd_Commands(i).SetFontSize(8);
+    }
+    BuildGeneralTab();
+    BuildSpeakingTab();
+    ConnectEvents();
+}
+
+void FrmOptionsForm::ConnectEvents() {
+    Tabs_Options.Click = [this] { Tabs_Options_Click(); };
+    OptCmd_Commands.Click = [this](int i) { OptCmd_Commands_Click(static_cast<int16_t>(i)); };
+    WOChk_PW.Click = [this](int i) { WOChk_PW_Click(static_cast<int16_t>(i)); };
+    WOcmbo_BackGround.Click = [this] { WOcmbo_BackGround_Click(); };
+    WOImg_CBox.Click = [this](int i) { WOImg_CBox_Click(static_cast<int16_t>(i)); };
+    SPKChk_Choices.Click = [this](int i) { SPKChk_Choices_Click(static_cast<int16_t>(i)); };
+}
+
+void FrmOptionsForm::Form_Load() {
+    InitOptions();
+}
+
+void FrmOptionsForm::InitOptions() {
+    // The dialog's size first, so that the strip and its pages have room to be laid out in.
+    SetWidth(5100);
+    SetHeight(5670);
+    Tabs_Options.Move(8, 6, ScaleWidth() - 16, ScaleHeight() - 6 - 8 - 28 - 16);
+    const int row = Tabs_Options.TabRowHeight();
+    for (int i = 0; i <= Tabs_Options.Tabs() - 1; ++i) {
+        OptionsFrm(i).Move(Tabs_Options.Left() + 4, Tabs_Options.Top() + row + 6,
+                           Tabs_Options.Width() - 10, Tabs_Options.Height() - row - 12);
+        OptionsFrm(i).SetVisible(true);
+    }
+    WOLoadTab();
+    MBLoadTab();
+    SMnuLoadTab();
+    CALoadTab();
+    ANILoadTab();
+    SPKLoadTab();
+    PendingAction = paShowActivity;
+    Tabs_Options_Click();
+    LayoutOptionsFrame();
+}
+
+void FrmOptionsForm::LayoutOptionsFrame() {
+    OptPict_Holder.Move(Tabs_Options.Left(), Tabs_Options.Top() + Tabs_Options.Height() + 1,
+                        Tabs_Options.Width(), 44);
+    const int w = static_cast<int>((OptPict_Holder.Width() - 33) / 4);
+    for (int i = 0; i <= 3; ++i)
+        OptCmd_Commands(i).Move(1 + i * (w + 10), 8, w, 28);
+}
+
+void FrmOptionsForm::Tabs_Options_Click() {
+    for (int i = 0; i <= Tabs_Options.Tabs() - 1; ++i) {
+        if (i == Tabs_Options.SelectedItem() - 1)
+            OptionsFrm(i).ZOrder(0);
+        else
+            OptionsFrm(i).ZOrder(1);
+    }
+}
+
+void FrmOptionsForm::OptCmd_Commands_Click(int16_t index) {
+    OptCmdClick(index);
+}
+
+void FrmOptionsForm::OptCmdClick(int16_t index) {
+    using Proc = void (FrmOptionsForm::*)();
+    using CmdProc = void (FrmOptionsForm::*)(int16_t);
+    struct TabProcs {
+        Proc defaults, apply;
+        CmdProc command;
+    };
+    static const TabProcs procs[] = {
+        {&FrmOptionsForm::WODefaults, &FrmOptionsForm::WOApply, &FrmOptionsForm::WOCommand},
+        {&FrmOptionsForm::MBDefaults, &FrmOptionsForm::MBApply, &FrmOptionsForm::MBCommand},
+        {&FrmOptionsForm::SMnuDefaults, &FrmOptionsForm::SMnuApply, &FrmOptionsForm::SMnuCommand},
+        {&FrmOptionsForm::CADefaults, &FrmOptionsForm::CAApply, &FrmOptionsForm::CACommand},
+        {&FrmOptionsForm::ANIDefaults, &FrmOptionsForm::ANIApply, &FrmOptionsForm::ANICommand},
+        {&FrmOptionsForm::SPKDefaults, &FrmOptionsForm::SPKApply, &FrmOptionsForm::SPKCommand},
+    };
+    const int tab = Tabs_Options.SelectedItem();
+    if (tab < 1 || tab > 6) return;
+    const TabProcs& p = procs[tab - 1];
+    switch (index) {
+    case 0:
+        (this->*p.defaults)();
+        break;
+    case 1:
+        (this->*p.apply)();
+        break;
+    case 2:
+    case 3:
+        (this->*p.command)(index);
+        break;
+    default:
+        break;
+    }
+}
+
+bool FrmOptionsForm::ConfirmDefaults(const std::string& tabName) {
+    return forms::MsgBox(DefaultsPrompt(tabName), forms::vbOKCancel | forms::vbQuestion,
+                         "Defaults") == forms::vbOK;
+}
+
+void FrmOptionsForm::CloseOptions() {
+    if (FrmMain.IsLoaded()) EnableMainForm();
+    Hide();
+    Unload();
+}
+
+void FrmOptionsForm::Form_Activate() {
+    if (FrmMain.IsLoaded()) DisableMainForm();
+    PendingAction = paResume;
+    if (FrmMenuMusic.IsLoaded()) {
+        const int current = std::atoi(FrmMenuMusic->GetMusicInstrument().c_str());
+        if (current != OptSettings.Instrument)
+            FrmMenuMusic->AT_IMG_MusicButtons_Click(OptSettings.Instrument);
+    }
+}
+
+void FrmOptionsForm::Form_Unload(int16_t&) {
+    if (FrmMain.IsLoaded() && FrmMain->Visible()) EnableMainForm();
+}
+
+void FrmOptionsForm::Form_KeyDown(int16_t& keyCode, int16_t shift) {
+    if (keyCode != kKeyTab || shift != kShiftCtrl) return;
+    const int next = Tabs_Options.SelectedItem() + 1;
+    Tabs_Options.SetSelectedItem(next > Tabs_Options.Tabs() ? 1 : next);
+    keyCode = 0;
+}

@@ -1,0 +1,120 @@
+#pragma once
+// The options dialog: six tabs over the working copy OptSettings. Each tab reads its sections
+// from Settings when the dialog opens, edits only the working copy, and writes its sections back,
+// applies them and rewrites the settings file when its own Apply or OK is pressed.
+#include "forms/check_box.h"
+#include "forms/combo_box.h"
+#include "forms/command_button.h"
+#include "forms/control_array.h"
+#include "forms/form.h"
+#include "forms/frame.h"
+#include "forms/image.h"
+#include "forms/label.h"
+#include "forms/option_button.h"
+#include "forms/picture_box.h"
+#include "forms/tab_strip.h"
+#include "forms/text_box.h"
+
+#include <cstdint>
+#include <string>
+
+// The texts of the defaults question: the tab's line, then the question.
+std::string DefaultsPrompt(const std::string& tabName);
+
+class FrmOptionsForm : public forms::Form {
+  public:
+    FrmOptionsForm();
+
+    // Menu button whose settings the Menu Buttons tab shows, and the one shown before.
+    int16_t MBButtonIndex = 0;
+    int16_t MBPrevButtonIndex = 0;
+
+    // --- The frame.
+    forms::TabStrip Tabs_Options{this};
+    forms::ControlArray<forms::Frame> OptionsFrm{this, 0, 5};
+    forms::PictureBox OptPict_Holder{this};
+    forms::ControlArray<forms::CommandButton> OptCmd_Commands{&OptPict_Holder, 0, 3};
+
+    // --- General tab (page 0).
+    forms::ControlArray<forms::Frame> WOfrm_Holder{&OptionsFrm(0), 0, 3};
+    forms::ControlArray<forms::TextBox> WOTxt_PW{&WOfrm_Holder(0), 0, 1};
+    forms::ControlArray<forms::CheckBox> WOChk_PW{&WOfrm_Holder(0), 0, 2};
+    forms::ControlArray<forms::Label> WOlbl_General{
+        [this](int i) -> forms::Container* { return i < 5 ? &WOfrm_Holder(0) : &WOfrm_Holder(3); },
+        0, 7};
+    forms::ComboBox WOcmbo_BackGround{&WOfrm_Holder(1)};
+    forms::PictureBox WO_PictTitleBar{&WOfrm_Holder(2)};
+    forms::ControlArray<forms::Image> WOImg_CBox{&WO_PictTitleBar, 0, 1};
+    forms::ControlArray<forms::OptionButton> WOOpt_ClearLevels{&WOfrm_Holder(3), 0, 2};
+
+    // --- Speaking tab (page 5).
+    forms::Frame Frame2{&OptionsFrm(5)};
+    forms::ControlArray<forms::CheckBox> SPKChk_Choices{&Frame2, 0, 6};
+    forms::ControlArray<forms::Label> SPKLbl_General{&Frame2, 0, 10};
+
+    // --- Events.
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_KeyDown(int16_t& keyCode, int16_t shift) override;
+    void Form_Unload(int16_t& cancel) override;
+    void OptCmd_Commands_Click(int16_t index);
+    void Tabs_Options_Click();
+
+    void WOChk_PW_Click(int16_t index);
+    void WOcmbo_BackGround_Click();
+    void WOImg_CBox_Click(int16_t index);
+    void SPKChk_Choices_Click(int16_t index);
+
+  private:
+    void ConnectEvents();
+    void InitOptions();
+    void LayoutOptionsFrame();
+    void OptCmdClick(int16_t index);
+    void CloseOptions();
+    // The defaults question of a tab; true when answered OK.
+    bool ConfirmDefaults(const std::string& tabName);
+
+    // General tab.
+    void BuildGeneralTab();
+    void WOLoadTab();
+    void WOReadSettings();
+    void WODisplayTab();
+    void WOValidateSave(int16_t& failed);
+    void WOApply();
+    void WOCommand(int16_t index);
+    void WODefaults();
+
+    // Menu Buttons tab.
+    void MBLoadTab();
+    void MBApply();
+    void MBCommand(int16_t index);
+    void MBDefaults();
+
+    // Drawing Buttons tab.
+    void SMnuLoadTab();
+    void SMnuApply();
+    void SMnuCommand(int16_t index);
+    void SMnuDefaults();
+
+    // Colors tab.
+    void CALoadTab();
+    void CAApply();
+    void CACommand(int16_t index);
+    void CADefaults();
+
+    // Animation tab.
+    void ANILoadTab();
+    void ANIApply();
+    void ANICommand(int16_t index);
+    void ANIDefaults();
+
+    // Speaking tab.
+    void BuildSpeakingTab();
+    void SPKLoadTab();
+    void SPKReadSettings();
+    void SPKDisplayTab();
+    void SPKSaveSettings();
+    void SPKApply();
+    void SPKCommand(int16_t index);
+    void SPKDefaults();
+};

@@ -1,0 +1,300 @@
+// The options dialog: a fresh instance each opening, the main window held while it shows, the
+// buttons dispatched by tab, the defaults question, and the General and Speaking tabs.
+#include "options/frm_options.h"
+#include "tests/shell/shell_fixture.h"
+
+#include <string>
+
+namespace {
+
+enum { kDefaults = 0, kApply = 1, kOK = 2, kCancel = 3 };
+enum { tabGeneral = 1, tabMenuButtons, tabDrawing, tabColors, tabAnimation, tabSpeaking };
+
+class OptionsTest : public ShellTest {
+  protected:
+    // The program started, the options password off, the dialog opened as the Options button
+    // opens it.
+    void Open(int tab = tabGeneral) {
+        StartAndShow();
+        Settings.PWOptions = forms::vbFalse;
+        ShowOptionsDialog();
+        h.Pump();
+        ASSERT_TRUE(OptionsShown());
+        O().Tabs_Options.SetSelectedItem(tab);
+    }
+    FrmOptionsForm& O() { return *OptionsForm; }
+    void Press(int button) {
+        O().OptCmd_Commands_Click(static_cast<int16_t>(button));
+        h.Pump();
+    }
+    // The settings sections as the file on disk holds them.
+    UserSet FromFile() {
+        EXPECT_EQ(ReadSettingsFile(), forms::vbTrue);
+        UserSet rec;
+        SectionPassWord(umRead, rec, rec);
+        SectionBGFormOptions(umRead, rec, rec);
+        SectionSpeakingOptions(umRead, rec, rec);
+        return rec;
+    }
+    std::string LastPrompt() const {
+        return h.MsgBoxes().empty() ? std::string() : h.MsgBoxes().back().prompt;
+    }
+};
+
+TEST_F(OptionsTest, EachOpeningIsAFreshInstanceThatHoldsTheMainWindow) {
+    Open();
+    FrmOptionsForm* first = OptionsForm.get();
+    EXPECT_EQ(O().Caption(), "Options");
+    EXPECT_FALSE(FrmMain->Enabled());
+    EXPECT_EQ(PendingAction, paResume);
+    ASSERT_EQ(O().Tabs_Options.Tabs(), 6);
+    const char* captions[] = {"General", "Menu Buttons", "Drawing Buttons",
+                              "Colors",  "Animation",    "Speaking"};
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(O().Tabs_Options.TabCaption(i), captions[i - 1]);
+    EXPECT_EQ(O().OptCmd_Commands(0).Caption(), "&Defaults");
+    EXPECT_EQ(O().OptCmd_Commands(3).Caption(), "&Cancel");
+    EXPECT_LT(O().OptCmd_Commands(0).Left(), O().OptCmd_Commands(3).Left());
+
+    O().WOcmbo_BackGround.SetListIndex(3); // an edit of the working copy only
+    Press(kCancel);
+    EXPECT_FALSE(OptionsShown());
+    EXPECT_TRUE(FrmMain->Enabled());
+    EXPECT_EQ(forms::Application::ActiveForm(), &*FrmMain);
+    EXPECT_NE(Settings.BGFormOpt, 3);
+
+    ShowOptionsDialog();
+    h.Pump();
+    EXPECT_NE(OptionsForm.get(), first);
+    EXPECT_FALSE(FrmMain->Enabled());
+    EXPECT_EQ(O().WOcmbo_BackGround.ListIndex(), Settings.BGFormOpt) << "read afresh";
+}
+
+TEST_F(OptionsTest, CtrlTabGoesRoundTheTabs) {
+    Open(tabSpeaking);
+    h.Key(forms::vbKeyTab, 2);
+    EXPECT_EQ(O().Tabs_Options.SelectedItem(), tabGeneral);
+    h.Key(forms::vbKeyTab, 2);
+    EXPECT_EQ(O().Tabs_Options.SelectedItem(), tabMenuButtons);
+    h.Key(forms::vbKeyTab, 0);
+    EXPECT_EQ(O().Tabs_Options.SelectedItem(), tabMenuButtons) << "Tab alone changes nothing";
+}
+
+TEST_F(OptionsTest, ApplyOnOneTabSavesThatTabOnly) {
+    Open(tabGeneral);
+    O().WOcmbo_BackGround.SetListIndex(3);
+    O().SPKChk_Choices(6).SetValue(forms::vbChecked); // Speaking tab, not applied
+    Press(kApply);
+    EXPECT_TRUE(OptionsShown()) << "Apply keeps the dialog open";
+    EXPECT_EQ(Settings.BGFormOpt, 3);
+    EXPECT_FALSE(FrmBackGround.IsLoaded() && FrmBackGround->Visible())
+        << "no background: the form went at once";
+    EXPECT_EQ(Settings.Speaking(6), forms::vbFalse);
+    const UserSet file = FromFile();
+    EXPECT_EQ(file.BGFormOpt, 3);
+    EXPECT_EQ(file.Speaking(6), forms::vbFalse);
+    EXPECT_EQ(PendingAction, paResume);
+}
+
+TEST_F(OptionsTest, DefaultsAsksAndItsCancelChangesNothing) {
+    WriteSettings([](UserSet& s) { s.BGFormOpt = 1; });
+    Open(tabGeneral);
+    O().WOcmbo_BackGround.SetListIndex(2);
+    h.AnswerMsgBox(forms::vbCancel);
+    Press(kDefaults);
+    ASSERT_FALSE(h.MsgBoxes().empty());
+    EXPECT_EQ(h.MsgBoxes().back().title, "Defaults");
+    EXPECT_EQ(h.MsgBoxes().back().ButtonSet(), forms::vbOKCancel);
+    EXPECT_EQ(h.MsgBoxes().back().Icon(), forms::vbQuestion);
+    EXPECT_EQ(LastPrompt(), "This option will load default values for the General Tab.    \r\n"
+                            "Do you want to load default values ? ");
+    EXPECT_EQ(O().WOcmbo_BackGround.ListIndex(), 2);
+
+    h.AnswerMsgBox(forms::vbOK);
+    Press(kDefaults);
+    EXPECT_EQ(O().WOcmbo_BackGround.ListIndex(), 0);
+    EXPECT_EQ(O().WOTxt_PW(0).Text(), kDefaultPassword);
+    EXPECT_EQ(OptSettings.PWOptions, forms::vbTrue);
+    EXPECT_EQ(Settings.BGFormOpt, 1) << "nothing reached Settings";
+    EXPECT_EQ(FromFile().BGFormOpt, 1);
+}
+
+// --- General tab.
+
+TEST_F(OptionsTest, GeneralShowsTheSettings) {
+    WriteSettings([](UserSet& s) {
+        s.PWord = "owl";
+        s.PWMask = forms::vbFalse;
+        s.PWStart = forms::vbTrue;
+        s.BGFormOpt = 1;
+    });
+    Open();
+    EXPECT_EQ(O().WOTxt_PW(0).Text(), "owl");
+    EXPECT_EQ(O().WOTxt_PW(1).Text(), "owl");
+    EXPECT_EQ(O().WOTxt_PW(0).DisplayText(), "***");
+    EXPECT_EQ(O().WOChk_PW(0).Value(), forms::vbUnchecked);
+    EXPECT_EQ(O().WOChk_PW(1).Value(), forms::vbChecked);
+    EXPECT_EQ(O().WOChk_PW(2).Value(), forms::vbUnchecked) << "Open switched the guard off";
+    EXPECT_EQ(O().WOcmbo_BackGround.Text(), "Images and Background");
+    EXPECT_GT(O().WOImg_CBox(0).Left(), O().WOImg_CBox(1).Left()) << "End stands rightmost";
+}
+
+struct PasswordCase {
+    const char* first;
+    const char* second;
+    const char* message; // "" when the save goes through
+};
+
+class PasswordCheckTest : public OptionsTest, public ::testing::WithParamInterface<PasswordCase> {};
+
+TEST_P(PasswordCheckTest, OkSavesOnlyMatchingPasswords) {
+    const PasswordCase& c = GetParam();
+    Open();
+    O().WOTxt_PW(0).SetText(c.first);
+    O().WOTxt_PW(1).SetText(c.second);
+    forms::ClearMsgBoxLog();
+    Press(kOK);
+    if (*c.message) {
+        ASSERT_EQ(h.MsgBoxes().size(), 1u);
+        EXPECT_EQ(LastPrompt(), c.message);
+        EXPECT_EQ(h.MsgBoxes().back().title, "Password Check");
+        EXPECT_EQ(h.MsgBoxes().back().Icon(), forms::vbExclamation);
+        EXPECT_TRUE(OptionsShown()) << "the dialog stays open";
+        EXPECT_TRUE(O().WOTxt_PW(0).HasFocus());
+        EXPECT_EQ(Settings.PWord, kDefaultPassword);
+        EXPECT_EQ(FromFile().PWord, kDefaultPassword);
+    } else {
+        EXPECT_TRUE(h.MsgBoxes().empty()) << LastPrompt();
+        EXPECT_FALSE(OptionsShown());
+        EXPECT_TRUE(FrmMain->Enabled());
+        EXPECT_EQ(Settings.PWord, c.first);
+        EXPECT_EQ(FromFile().PWord, c.first);
+        EXPECT_EQ(PendingAction, paNone) << "the resume was handed to the dispatcher";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PasswordCheckTest,
+    ::testing::Values(
+        PasswordCase{"owl", "owl", ""},
+        PasswordCase{"Owl", "owl", "Passwords do not match. Please enter same passwords!    "},
+        PasswordCase{"owl", "owl ", "Passwords do not match. Please enter same passwords!    "},
+        PasswordCase{"", "", "Please enter a valid password.    "}));
+
+TEST_F(OptionsTest, SwitchingOffTheOptionsPasswordAsksFirst) {
+    Open();
+    O().WOChk_PW(2).SetValue(forms::vbChecked);
+    forms::ClearMsgBoxLog();
+    h.AnswerMsgBox(forms::vbCancel);
+    O().WOChk_PW(2).SetValue(forms::vbUnchecked);
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(LastPrompt(), "Warning! Turning off password protection for Options Menu is not\r\n"
+                            "recommended. Your child will be able to change program settings. \r\n"
+                            "Do you want to continue?");
+    EXPECT_EQ(h.MsgBoxes().back().title, "Wise Owlet");
+    EXPECT_EQ(h.MsgBoxes().back().Icon(), forms::vbCritical);
+    EXPECT_EQ(O().WOChk_PW(2).Value(), forms::vbChecked);
+    EXPECT_EQ(OptSettings.PWOptions, forms::vbTrue);
+
+    h.AnswerMsgBox(forms::vbOK);
+    O().WOChk_PW(2).SetValue(forms::vbUnchecked);
+    EXPECT_EQ(O().WOChk_PW(2).Value(), forms::vbUnchecked);
+    EXPECT_EQ(OptSettings.PWOptions, forms::vbFalse);
+}
+
+TEST_F(OptionsTest, EndAsksThenClosesUnsavedForTheEnd) {
+    Open();
+    O().WOcmbo_BackGround.SetListIndex(3);
+    forms::ClearMsgBoxLog();
+    h.AnswerMsgBox(forms::vbCancel);
+    O().WOImg_CBox_Click(0);
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(LastPrompt(), "Terminate Wise Owlet program ?   ");
+    EXPECT_EQ(h.MsgBoxes().back().title, "Terminating Wise Owlet");
+    EXPECT_TRUE(OptionsShown());
+
+    h.AnswerMsgBox(forms::vbOK);
+    forms::Application::HandlerScope scope;
+    O().WOImg_CBox_Click(0);
+    EXPECT_EQ(PendingAction, paTerminate);
+    EXPECT_FALSE(OptionsShown());
+    EXPECT_TRUE(FrmMain->Enabled());
+    EXPECT_NE(Settings.BGFormOpt, 3) << "nothing saved";
+}
+
+TEST_F(OptionsTest, MinimizeClosesUnsavedForTheMinimise) {
+    Open();
+    forms::Application::HandlerScope scope;
+    O().WOImg_CBox_Click(1);
+    EXPECT_EQ(PendingAction, paMinimise);
+    EXPECT_FALSE(OptionsShown());
+    EXPECT_TRUE(FrmMain->Enabled());
+}
+
+// --- Speaking tab.
+
+TEST_F(OptionsTest, SpeakingShowsAStoredSilenceWithTheOtherBoxesHeld) {
+    WriteSettings([](UserSet& s) {
+        s.Speaking(2) = forms::vbFalse;
+        s.Speaking(6) = forms::vbTrue;
+    });
+    Open(tabSpeaking);
+    for (int i = 0; i <= 5; ++i) {
+        EXPECT_EQ(O().SPKChk_Choices(i).Value(), i == 2 ? forms::vbUnchecked : forms::vbChecked)
+            << i;
+        EXPECT_FALSE(O().SPKChk_Choices(i).Enabled()) << i;
+        EXPECT_EQ(OptSettings.Speaking(i), forms::vbFalse) << i;
+    }
+    EXPECT_EQ(O().SPKChk_Choices(6).Value(), forms::vbChecked);
+}
+
+TEST_F(OptionsTest, SpeakingSilenceAndBackAndApply) {
+    Open(tabSpeaking);
+    O().SPKChk_Choices(6).SetValue(forms::vbChecked);
+    Press(kApply);
+    for (int i = 0; i <= 5; ++i)
+        EXPECT_EQ(Settings.Speaking(i), forms::vbFalse) << i;
+    EXPECT_EQ(Settings.Speaking(6), forms::vbTrue);
+    EXPECT_EQ(FromFile().Speaking(6), forms::vbTrue);
+
+    for (int i : {1, 2, 4, 5})
+        O().SPKChk_Choices(i).SetValue(forms::vbUnchecked);
+    O().SPKChk_Choices(6).SetValue(forms::vbUnchecked);
+    Press(kOK);
+    EXPECT_FALSE(OptionsShown());
+    const UserSet file = FromFile();
+    for (int i = 0; i <= 6; ++i) {
+        const forms::Flag want = (i == 0 || i == 3) ? forms::vbTrue : forms::vbFalse;
+        EXPECT_EQ(Settings.Speaking(i), want) << i;
+        EXPECT_EQ(file.Speaking(i), want) << i;
+    }
+}
+
+TEST_F(OptionsTest, SpeakingDefaultsTicksAndEnablesAll) {
+    Open(tabSpeaking);
+    O().SPKChk_Choices(3).SetValue(forms::vbUnchecked);
+    O().SPKChk_Choices(6).SetValue(forms::vbChecked);
+    forms::ClearMsgBoxLog();
+    h.AnswerMsgBox(forms::vbOK);
+    Press(kDefaults);
+    EXPECT_EQ(LastPrompt(), "This option will load default values for the Speaking Tab.    \r\n"
+                            "Do you want to load default values ? ");
+    for (int i = 0; i <= 5; ++i) {
+        EXPECT_EQ(O().SPKChk_Choices(i).Value(), forms::vbChecked) << i;
+        EXPECT_TRUE(O().SPKChk_Choices(i).Enabled()) << i;
+        EXPECT_EQ(OptSettings.Speaking(i), forms::vbTrue) << i;
+    }
+    EXPECT_EQ(O().SPKChk_Choices(6).Value(), forms::vbUnchecked);
+    EXPECT_EQ(Settings.Speaking(3), forms::vbTrue);
+}
+
+// --- Tabs still to come close the dialog without saving.
+
+TEST_F(OptionsTest, OkOnATabNotYetBuiltClosesTheDialog) {
+    Open(tabColors);
+    Press(kOK);
+    EXPECT_FALSE(OptionsShown());
+    EXPECT_TRUE(FrmMain->Enabled());
+}
+
+} // namespace
