@@ -56,6 +56,7 @@ FrmOptionsForm::FrmOptionsForm() {
         OptCmd_Commands(i).SetFontSize(8);
     }
     BuildGeneralTab();
+    BuildDrawingTab();
     BuildSpeakingTab();
     ConnectEvents();
 }
@@ -66,6 +67,7 @@ void FrmOptionsForm::ConnectEvents() {
     WOChk_PW.Click = [this](int i) { WOChk_PW_Click(static_cast<int16_t>(i)); };
     WOcmbo_BackGround.Click = [this] { WOcmbo_BackGround_Click(); };
     WOImg_CBox.Click = [this](int i) { WOImg_CBox_Click(static_cast<int16_t>(i)); };
+    SMnuChk_Display.Click = [this](int i) { SMnuChk_Display_Click(static_cast<int16_t>(i)); };
     SPKChk_Choices.Click = [this](int i) { SPKChk_Choices_Click(static_cast<int16_t>(i)); };
 }
 

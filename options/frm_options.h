@@ -47,6 +47,12 @@ class FrmOptionsForm : public forms::Form {
     forms::ControlArray<forms::Image> WOImg_CBox{&WO_PictTitleBar, 0, 1};
     forms::ControlArray<forms::OptionButton> WOOpt_ClearLevels{&WOfrm_Holder(3), 0, 2};
 
+    // --- Drawing Buttons tab (page 2).
+    forms::PictureBox SMnuPict_Holder{&OptionsFrm(2)};
+    forms::Image SMnu_Img{&SMnuPict_Holder};
+    forms::ControlArray<forms::CheckBox> SMnuChk_Display{&OptionsFrm(2), 0, 3};
+    forms::ControlArray<forms::Label> SMnuLbl_General{&OptionsFrm(2), 0, 5};
+
     // --- Speaking tab (page 5).
     forms::Frame Frame2{&OptionsFrm(5)};
     forms::ControlArray<forms::CheckBox> SPKChk_Choices{&Frame2, 0, 6};
@@ -63,6 +69,7 @@ class FrmOptionsForm : public forms::Form {
     void WOChk_PW_Click(int16_t index);
     void WOcmbo_BackGround_Click();
     void WOImg_CBox_Click(int16_t index);
+    void SMnuChk_Display_Click(int16_t index);
     void SPKChk_Choices_Click(int16_t index);
 
   private:
@@ -91,7 +98,11 @@ class FrmOptionsForm : public forms::Form {
     void MBDefaults();
 
     // Drawing Buttons tab.
+    void BuildDrawingTab();
     void SMnuLoadTab();
+    void SMnuReadSettings();
+    void SMnuDisplayTab();
+    void SMnuSaveSettings();
     void SMnuApply();
     void SMnuCommand(int16_t index);
     void SMnuDefaults();

@@ -14,17 +14,6 @@ void FrmOptionsForm::MBCommand(int16_t) {
 // Placeholder until the Menu Buttons tab is built.
 void FrmOptionsForm::MBDefaults() {}
 
-// Placeholder until the Drawing Buttons tab is built.
-void FrmOptionsForm::SMnuLoadTab() {}
-// Placeholder until the Drawing Buttons tab is built.
-void FrmOptionsForm::SMnuApply() {}
-// Placeholder until the Drawing Buttons tab is built.
-void FrmOptionsForm::SMnuCommand(int16_t) {
-    CloseOptions();
-}
-// Placeholder until the Drawing Buttons tab is built.
-void FrmOptionsForm::SMnuDefaults() {}
-
 // Placeholder until the Colors tab is built.
 void FrmOptionsForm::CALoadTab() {}
 // Placeholder until the Colors tab is built.

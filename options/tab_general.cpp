@@ -40,10 +40,10 @@ void FrmOptionsForm::BuildGeneralTab() {
         WOfrm_Holder(i).SetFontName("Arial");
     }
     // Pixel places inside the page: the password frame on top, the others below it.
-    WOfrm_Holder(0).Move(6, 4, 310, 122);
-    WOfrm_Holder(1).Move(6, 130, 310, 46);
+    WOfrm_Holder(0).Move(6, 4, 296, 122);
+    WOfrm_Holder(1).Move(6, 130, 296, 46);
     WOfrm_Holder(2).Move(6, 180, 120, 46);
-    WOfrm_Holder(3).Move(132, 180, 184, 74);
+    WOfrm_Holder(3).Move(132, 180, 170, 74);
     for (int i = 0; i <= 7; ++i) {
         WOlbl_General(i).SetCaption(kGeneralLabels[i]);
         WOlbl_General(i).SetFontName("Arial");
@@ -54,7 +54,7 @@ void FrmOptionsForm::BuildGeneralTab() {
         WOTxt_PW(i).SetPasswordChar("*");
         WOTxt_PW(i).SetFontName("Arial");
         WOlbl_General(i).Move(10, 20 + i * 26, 80, 18);
-        WOTxt_PW(i).Move(96, 18 + i * 26, 200, 22);
+        WOTxt_PW(i).Move(96, 18 + i * 26, 190, 22);
     }
     for (int i = 0; i <= 2; ++i) {
         WOChk_PW(i).Move(10, 72 + i * 16, 16, 16);
@@ -64,7 +64,7 @@ void FrmOptionsForm::BuildGeneralTab() {
         WOcmbo_BackGround.AddItem(item);
     WOcmbo_BackGround.SetStyle(forms::vbComboDropdownList);
     WOcmbo_BackGround.SetFontName("Arial");
-    WOcmbo_BackGround.Move(10, 18, 286, 22);
+    WOcmbo_BackGround.Move(10, 18, 276, 22);
     WO_PictTitleBar.SetBorderStyle(0);
     WO_PictTitleBar.SetBackColor(forms::RGB(0, 0, 128));
     WO_PictTitleBar.Move(10, 18, 100, 20);
@@ -72,7 +72,7 @@ void FrmOptionsForm::BuildGeneralTab() {
     WOImg_CBox(1).SetToolTipText("Minimize");
     for (int i = 0; i <= 2; ++i) {
         WOOpt_ClearLevels(i).Move(10, 18 + i * 18, 16, 16);
-        WOlbl_General(5 + i).Move(30, 18 + i * 18, 150, 16);
+        WOlbl_General(5 + i).Move(30, 18 + i * 18, 136, 16);
     }
     WOOpt_ClearLevels(0).SetValue(true);
 }

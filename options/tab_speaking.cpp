@@ -21,7 +21,7 @@ constexpr int kSilenceAll = 6;
 void FrmOptionsForm::BuildSpeakingTab() {
     Frame2.SetCaption("Speaking Options");
     Frame2.SetFontName("Arial");
-    Frame2.Move(6, 4, 310, 250);
+    Frame2.Move(6, 4, 296, 250);
     for (int i = 0; i <= 10; ++i) {
         SPKLbl_General(i).SetFontName("Arial");
         SPKLbl_General(i).SetFontSize(8);
@@ -33,13 +33,13 @@ void FrmOptionsForm::BuildSpeakingTab() {
         SPKChk_Choices(i).Move(10, top, 16, 16);
         forms::Label& l = SPKLbl_General(kLabelOfBox[i]);
         l.SetCaption(kBoxTexts[i]);
-        l.Move(30, top, 270, 16);
+        l.Move(30, top, 260, 16);
     }
     SPKLbl_General(9).SetCaption("Speaking can be fine tuned by replacing sound files (*.wav) with "
                                  "your recordings. A particular sound can be supreressed by "
                                  "replacing it with silence.wav.");
     SPKLbl_General(9).SetWordWrap(true);
-    SPKLbl_General(9).Move(10, 180, 290, 60);
+    SPKLbl_General(9).Move(10, 180, 280, 60);
     SPKLbl_General(2).SetVisible(false);
     SPKLbl_General(3).SetVisible(false);
     SPKLbl_General(5).SetVisible(false);

@@ -34,6 +34,7 @@ class OptionsTest : public ShellTest {
         SectionPassWord(umRead, rec, rec);
         SectionBGFormOptions(umRead, rec, rec);
         SectionSpeakingOptions(umRead, rec, rec);
+        SectionSubMenuButtons(umRead, rec, rec);
         return rec;
     }
     std::string LastPrompt() const {
@@ -229,6 +230,42 @@ TEST_F(OptionsTest, MinimizeClosesUnsavedForTheMinimise) {
     EXPECT_EQ(PendingAction, paMinimise);
     EXPECT_FALSE(OptionsShown());
     EXPECT_TRUE(FrmMain->Enabled());
+}
+
+// --- Drawing Buttons tab.
+
+TEST_F(OptionsTest, DrawingShowsTheSettingsAndApplyHidesTheButtonsAtOnce) {
+    WriteSettings([](UserSet& s) { s.SMButton(1) = forms::vbFalse; });
+    Open(tabDrawing);
+    for (int i = 0; i <= 3; ++i)
+        EXPECT_EQ(O().SMnuChk_Display(i).Value(), i == 1 ? forms::vbUnchecked : forms::vbChecked)
+            << i;
+    EXPECT_EQ(O().SMnuLbl_General(2).Caption(), "Show stepwise drawing button");
+    for (int i = 0; i <= 3; ++i)
+        O().SMnuChk_Display(i).SetValue(forms::vbUnchecked);
+    Press(kApply);
+    const UserSet file = FromFile();
+    for (int i = 0; i <= 3; ++i) {
+        EXPECT_EQ(Settings.SMButton(i), forms::vbFalse) << i;
+        EXPECT_EQ(file.SMButton(i), forms::vbFalse) << i;
+        EXPECT_FALSE(FrmMain->TRCImg_SubMenu(i).Visible()) << i;
+    }
+    EXPECT_TRUE(OptionsShown());
+}
+
+TEST_F(OptionsTest, DrawingDefaultsTicksAllButLeavesSettings) {
+    WriteSettings([](UserSet& s) { s.SMButton(3) = forms::vbFalse; });
+    Open(tabDrawing);
+    forms::ClearMsgBoxLog();
+    h.AnswerMsgBox(forms::vbOK);
+    Press(kDefaults);
+    EXPECT_EQ(LastPrompt(),
+              "This option will load default values for the Drawing Buttons Tab.    \r\n"
+              "Do you want to load default values ? ");
+    EXPECT_EQ(O().SMnuChk_Display(3).Value(), forms::vbChecked);
+    EXPECT_EQ(Settings.SMButton(3), forms::vbFalse);
+    Press(kCancel);
+    EXPECT_EQ(FromFile().SMButton(3), forms::vbFalse);
 }
 
 // --- Speaking tab.
