@@ -57,6 +57,7 @@ FrmOptionsForm::FrmOptionsForm() {
     }
     BuildGeneralTab();
     BuildDrawingTab();
+    BuildAnimationTab();
     BuildSpeakingTab();
     ConnectEvents();
 }
@@ -68,6 +69,18 @@ void FrmOptionsForm::ConnectEvents() {
     WOcmbo_BackGround.Click = [this] { WOcmbo_BackGround_Click(); };
     WOImg_CBox.Click = [this](int i) { WOImg_CBox_Click(static_cast<int16_t>(i)); };
     SMnuChk_Display.Click = [this](int i) { SMnuChk_Display_Click(static_cast<int16_t>(i)); };
+    CASldr_TimerSpeed.Change = [this] { CASldr_TimerSpeed_Change(); };
+    ANI_lblGeneral.MouseUp = [this](int i, int, int, float, float) {
+        ANI_lblGeneral_MouseUp(static_cast<int16_t>(i));
+    };
+    AniPict_Alpha.MouseUp = [this](int i, int, int, float, float) {
+        AniPict_Alpha_MouseUp(static_cast<int16_t>(i));
+    };
+    AniPict_Alpha.Paint = [this](int i) { AniPict_Alpha_Paint(static_cast<int16_t>(i)); };
+    CACmd_Test.Click = [this] { CACmd_Test_Click(); };
+    MBChk_AutoPlay.Click = [this](int i) { MBChk_AutoPlay_Click(static_cast<int16_t>(i)); };
+    // The slider's mouse-up runs its click.
+    MBSldr_AutoPlayInterval.Click = [this] { MBSldr_AutoPlayInterval_Click(); };
     SPKChk_Choices.Click = [this](int i) { SPKChk_Choices_Click(static_cast<int16_t>(i)); };
 }
 

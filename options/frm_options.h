@@ -12,6 +12,7 @@
 #include "forms/label.h"
 #include "forms/option_button.h"
 #include "forms/picture_box.h"
+#include "forms/slider.h"
 #include "forms/tab_strip.h"
 #include "forms/text_box.h"
 
@@ -53,6 +54,16 @@ class FrmOptionsForm : public forms::Form {
     forms::ControlArray<forms::CheckBox> SMnuChk_Display{&OptionsFrm(2), 0, 3};
     forms::ControlArray<forms::Label> SMnuLbl_General{&OptionsFrm(2), 0, 5};
 
+    // --- Animation tab (page 4). The frame array's other items belong to the Menu Buttons tab.
+    forms::ControlArray<forms::Frame> MBFrm_Holder{&OptionsFrm(4), 6, 6};
+    forms::Slider CASldr_TimerSpeed{&MBFrm_Holder(6)};
+    forms::ControlArray<forms::Label> ANI_lblGeneral{&MBFrm_Holder(6), 0, 2};
+    forms::ControlArray<forms::PictureBox> AniPict_Alpha{&MBFrm_Holder(6), 1, 1};
+    forms::CommandButton CACmd_Test{&MBFrm_Holder(6)};
+    forms::ControlArray<forms::CheckBox> MBChk_AutoPlay{&MBFrm_Holder(6), 1, 2};
+    forms::ControlArray<forms::Label> MBLbl_AutoPlay{&MBFrm_Holder(6), 0, 5};
+    forms::Slider MBSldr_AutoPlayInterval{&MBFrm_Holder(6)};
+
     // --- Speaking tab (page 5).
     forms::Frame Frame2{&OptionsFrm(5)};
     forms::ControlArray<forms::CheckBox> SPKChk_Choices{&Frame2, 0, 6};
@@ -70,6 +81,13 @@ class FrmOptionsForm : public forms::Form {
     void WOcmbo_BackGround_Click();
     void WOImg_CBox_Click(int16_t index);
     void SMnuChk_Display_Click(int16_t index);
+    void CASldr_TimerSpeed_Change();
+    void ANI_lblGeneral_MouseUp(int16_t index);
+    void AniPict_Alpha_MouseUp(int16_t index);
+    void AniPict_Alpha_Paint(int16_t index);
+    void CACmd_Test_Click();
+    void MBChk_AutoPlay_Click(int16_t index);
+    void MBSldr_AutoPlayInterval_Click();
     void SPKChk_Choices_Click(int16_t index);
 
   private:
@@ -114,7 +132,13 @@ class FrmOptionsForm : public forms::Form {
     void CADefaults();
 
     // Animation tab.
+    void BuildAnimationTab();
     void ANILoadTab();
+    void ANIReadSettings();
+    void ANIDisplayTab();
+    void ANIShowSpeed();
+    void MBAutoPlayDisplayDelay();
+    void ANISaveSettings();
     void ANIApply();
     void ANICommand(int16_t index);
     void ANIDefaults();

@@ -25,17 +25,12 @@ void FrmOptionsForm::CACommand(int16_t) {
 // Placeholder until the Colors tab is built.
 void FrmOptionsForm::CADefaults() {}
 
-// Placeholder until the Animation tab is built.
-void FrmOptionsForm::ANILoadTab() {}
-// Placeholder until the Animation tab is built.
-void FrmOptionsForm::ANIApply() {}
-// Placeholder until the Animation tab is built.
-void FrmOptionsForm::ANICommand(int16_t) {
-    CloseOptions();
-}
-// Placeholder until the Animation tab is built.
-void FrmOptionsForm::ANIDefaults() {}
+// Placeholder until the Animation tab's letter preview is built (it needs the Colors tab's
+// preview letter): the picture stays empty.
+void FrmOptionsForm::AniPict_Alpha_Paint(int16_t) {}
+// Placeholder until the Animation tab's letter preview is built: Test animates nothing.
+void FrmOptionsForm::CACmd_Test_Click() {}
 
-// Placeholder until the Animation tab is built: the arrows beside the letter preview stay as
-// they are.
+// Placeholder until the Animation tab's letter preview is built: the arrows beside the letter
+// preview stay as they are.
 void ShowPreviewArrows() {}

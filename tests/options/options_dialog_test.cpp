@@ -35,6 +35,8 @@ class OptionsTest : public ShellTest {
         SectionBGFormOptions(umRead, rec, rec);
         SectionSpeakingOptions(umRead, rec, rec);
         SectionSubMenuButtons(umRead, rec, rec);
+        SectionAnimationSpeed(umRead, rec, rec);
+        SectionAutoPlay(umRead, rec, rec);
         return rec;
     }
     std::string LastPrompt() const {
@@ -268,6 +270,87 @@ TEST_F(OptionsTest, DrawingDefaultsTicksAllButLeavesSettings) {
     EXPECT_EQ(FromFile().SMButton(3), forms::vbFalse);
 }
 
+// --- Animation tab.
+
+TEST_F(OptionsTest, AnimationShowsTheDefaults) {
+    Open(tabAnimation);
+    EXPECT_EQ(O().ANI_lblGeneral(2).Caption(), "Speed is 60");
+    EXPECT_EQ(O().CASldr_TimerSpeed.ToolTipText(), "Speed= 60");
+    EXPECT_EQ(O().MBLbl_AutoPlay(1).Caption(), "Delay time is 2 second(s).");
+    EXPECT_EQ(O().MBChk_AutoPlay(1).Value(), forms::vbChecked);
+    EXPECT_EQ(O().MBChk_AutoPlay(2).Value(), forms::vbUnchecked);
+    EXPECT_TRUE(O().MBSldr_AutoPlayInterval.Enabled());
+}
+
+struct SpeedCase {
+    int slider;
+    int16_t animSpeed;
+};
+
+class AnimationSpeedTest : public OptionsTest, public ::testing::WithParamInterface<SpeedCase> {};
+
+TEST_P(AnimationSpeedTest, TheSliderSetsTheInterval) {
+    Open(tabAnimation);
+    O().CASldr_TimerSpeed.SetValue(GetParam().slider);
+    EXPECT_EQ(OptSettings.AnimSpeed, GetParam().animSpeed);
+    EXPECT_EQ(O().ANI_lblGeneral(2).Caption(), "Speed is " + std::to_string(GetParam().slider));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, AnimationSpeedTest,
+                         ::testing::Values(SpeedCase{100, 1}, SpeedCase{0, 100},
+                                           SpeedCase{75, 25}));
+
+TEST_F(OptionsTest, AnimationSlowAndFastStepWithinTheRange) {
+    Open(tabAnimation);
+    O().ANI_lblGeneral_MouseUp(0);
+    EXPECT_EQ(O().CASldr_TimerSpeed.Value(), 55);
+    O().CASldr_TimerSpeed.SetValue(98);
+    O().ANI_lblGeneral_MouseUp(1);
+    EXPECT_EQ(O().CASldr_TimerSpeed.Value(), 100);
+    EXPECT_EQ(OptSettings.AnimSpeed, 1);
+}
+
+TEST_F(OptionsTest, AnimationAutoPlayOffGreysTheRestAndApplySaves) {
+    Open(tabAnimation);
+    O().MBChk_AutoPlay(2).SetValue(forms::vbChecked);
+    EXPECT_EQ(OptSettings.AutoPlayLoop, forms::vbTrue);
+    O().MBChk_AutoPlay(1).SetValue(forms::vbUnchecked);
+    EXPECT_EQ(O().MBLbl_AutoPlay(1).Caption(), "Autoplay is off.");
+    EXPECT_FALSE(O().MBChk_AutoPlay(2).Enabled());
+    EXPECT_FALSE(O().MBSldr_AutoPlayInterval.Enabled());
+    EXPECT_EQ(O().MBChk_AutoPlay(2).Value(), forms::vbChecked) << "the mark stays";
+    EXPECT_EQ(OptSettings.AutoPlay, forms::vbFalse);
+    EXPECT_EQ(OptSettings.AutoPlayLoop, forms::vbFalse);
+    O().MBChk_AutoPlay(1).SetValue(forms::vbChecked);
+    EXPECT_EQ(OptSettings.AutoPlayLoop, forms::vbTrue) << "taken from the loop box";
+
+    O().MBSldr_AutoPlayInterval.SetValue(7);
+    O().MBSldr_AutoPlayInterval_Click();
+    EXPECT_EQ(O().MBLbl_AutoPlay(1).Caption(), "Delay time is 7 second(s).");
+    O().CASldr_TimerSpeed.SetValue(80);
+    Press(kOK);
+    EXPECT_FALSE(OptionsShown());
+    EXPECT_EQ(Settings.AnimSpeed, 20);
+    EXPECT_EQ(TraceAnim.AnimInterval, 20) << "the live animation takes the speed";
+    const UserSet file = FromFile();
+    EXPECT_EQ(file.AnimSpeed, 20);
+    EXPECT_EQ(file.AutoPlayPause, 7000);
+    EXPECT_EQ(file.AutoPlayLoop, forms::vbTrue);
+}
+
+TEST_F(OptionsTest, AnimationShowsAStoredAutoPlayOff) {
+    WriteSettings([](UserSet& s) {
+        s.AutoPlay = forms::vbFalse;
+        s.AutoPlayLoop = forms::vbTrue;
+        s.AutoPlayPause = 5000;
+    });
+    Open(tabAnimation);
+    EXPECT_EQ(O().MBLbl_AutoPlay(1).Caption(), "Autoplay is off.");
+    EXPECT_EQ(O().MBSldr_AutoPlayInterval.Value(), 5);
+    EXPECT_FALSE(O().MBChk_AutoPlay(2).Enabled());
+    EXPECT_EQ(OptSettings.AutoPlayLoop, forms::vbFalse);
+}
+
 // --- Speaking tab.
 
 TEST_F(OptionsTest, SpeakingShowsAStoredSilenceWithTheOtherBoxesHeld) {
@@ -328,7 +411,7 @@ TEST_F(OptionsTest, SpeakingDefaultsTicksAndEnablesAll) {
 // --- Tabs still to come close the dialog without saving.
 
 TEST_F(OptionsTest, OkOnATabNotYetBuiltClosesTheDialog) {
-    Open(tabColors);
+    Open(tabMenuButtons);
     Press(kOK);
     EXPECT_FALSE(OptionsShown());
     EXPECT_TRUE(FrmMain->Enabled());
