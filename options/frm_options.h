@@ -111,6 +111,8 @@ class FrmOptionsForm : public forms::Form {
 
     // Menu Buttons tab.
     void MBLoadTab();
+    void MBReadSettings();
+    void MBDisplayTab(int16_t index);
     void MBApply();
     void MBCommand(int16_t index);
     void MBDefaults();

@@ -3,8 +3,8 @@
 #include "options/animation_tab.h"
 #include "options/frm_options.h"
 
-// Placeholder until the Menu Buttons tab is built.
-void FrmOptionsForm::MBLoadTab() {}
+// Placeholder until the Menu Buttons tab is built: its page stays empty.
+void FrmOptionsForm::MBDisplayTab(int16_t) {}
 // Placeholder until the Menu Buttons tab is built.
 void FrmOptionsForm::MBApply() {}
 // Placeholder until the Menu Buttons tab is built.

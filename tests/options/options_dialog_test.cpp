@@ -73,6 +73,14 @@ TEST_F(OptionsTest, EachOpeningIsAFreshInstanceThatHoldsTheMainWindow) {
     EXPECT_EQ(O().WOcmbo_BackGround.ListIndex(), Settings.BGFormOpt) << "read afresh";
 }
 
+TEST_F(OptionsTest, OpeningKeepsTheMusicMenusInstrument) {
+    WriteSettings([](UserSet& s) { s.Instrument = 3; });
+    OptSettings.Instrument = 0; // a stale working copy from an earlier opening
+    Open();
+    EXPECT_EQ(OptSettings.Instrument, 3);
+    EXPECT_EQ(FrmMenuMusic->GetMusicInstrument(), "3");
+}
+
 TEST_F(OptionsTest, CtrlTabGoesRoundTheTabs) {
     Open(tabSpeaking);
     h.Key(forms::vbKeyTab, 2);
