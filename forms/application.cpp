@@ -444,6 +444,29 @@ std::function<void(const InputEvent&)>* InputFilter() {
 void QueueUncoveredArea(const IRect& r) {
     QueueUncovered(r, nullptr);
 }
+
+void RunModalOverlay(const IRect& rect, OverlayPainter paint,
+                     std::function<void(const backend::InputEvent&)> input,
+                     const std::function<bool()>& done) {
+    auto* previous = InputFilter();
+    SetInputFilter(&input);
+    const int overlay = AddOverlay(std::move(paint));
+    struct Cleanup {
+        const IRect& rect;
+        int overlay;
+        std::function<void(const backend::InputEvent&)>* previous;
+        ~Cleanup() {
+            RemoveOverlay(overlay);
+            SetInputFilter(previous);
+            Screen::Invalidate(rect);
+            QueueUncoveredArea(rect);
+        }
+    } cleanup{rect, overlay, previous};
+    Screen::Invalidate(rect);
+    Screen::Update();
+    while (!done())
+        Application::DoEvents();
+}
 } // namespace detail
 
 bool Application::Start(const ScreenOptions& options) {

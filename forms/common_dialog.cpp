@@ -40,25 +40,12 @@ class Picker {
     // The chosen colour, or nullopt for Cancel.
     std::optional<int32_t> Run() {
         g_picker = this;
-        filter_ = [this](const backend::InputEvent& e) { Input(e); };
-        auto* previous = detail::InputFilter();
-        detail::SetInputFilter(&filter_);
-        overlay_ = detail::AddOverlay([this](Canvas& c, const IRect& clip) { Draw(c, clip); });
-        struct Cleanup {
-            Picker& p;
-            std::function<void(const backend::InputEvent&)>* prev;
-            ~Cleanup() {
-                g_picker = nullptr;
-                detail::RemoveOverlay(p.overlay_);
-                detail::SetInputFilter(prev);
-                Screen::Invalidate(p.rect_);
-                detail::QueueUncoveredArea(p.rect_);
-            }
-        } cleanup{*this, previous};
-        Screen::Invalidate(rect_);
-        Screen::Update();
-        while (answer_ == 0)
-            Application::DoEvents();
+        struct Forget {
+            ~Forget() { g_picker = nullptr; }
+        } forget;
+        detail::RunModalOverlay(
+            rect_, [this](Canvas& c, const IRect& clip) { Draw(c, clip); },
+            [this](const backend::InputEvent& e) { Input(e); }, [this] { return answer_ != 0; });
         if (answer_ == vbCancelAnswer) return std::nullopt;
         return pick_ >= 0 ? ColorDialogPalette()[static_cast<size_t>(pick_)] : start_;
     }
@@ -193,9 +180,8 @@ class Picker {
     }
 
     int32_t start_;
-    int pick_ = -1, pressed_ = 0, answer_ = 0, overlay_ = 0;
+    int pick_ = -1, pressed_ = 0, answer_ = 0;
     IRect rect_, client_, swatch_;
-    std::function<void(const backend::InputEvent&)> filter_;
 };
 
 } // namespace

@@ -82,25 +82,13 @@ class Box {
 
     int Run() {
         g_boxes.push_back(this);
-        filter_ = [this](const backend::InputEvent& e) { Input(e); };
-        auto* previous = detail::InputFilter();
-        detail::SetInputFilter(&filter_);
-        overlay_ = detail::AddOverlay([this](Canvas& c, const IRect& clip) { Draw(c, clip); });
-        struct Cleanup {
+        struct Forget {
             Box& b;
-            std::function<void(const backend::InputEvent&)>* prev;
-            ~Cleanup() {
-                std::erase(g_boxes, &b);
-                detail::RemoveOverlay(b.overlay_);
-                detail::SetInputFilter(prev);
-                Screen::Invalidate(b.rect_);
-                detail::QueueUncoveredArea(b.rect_);
-            }
-        } cleanup{*this, previous};
-        Screen::Invalidate(rect_);
-        Screen::Update();
-        while (result_ == 0)
-            Application::DoEvents();
+            ~Forget() { std::erase(g_boxes, &b); }
+        } forget{*this};
+        detail::RunModalOverlay(
+            rect_, [this](Canvas& c, const IRect& clip) { Draw(c, clip); },
+            [this](const backend::InputEvent& e) { Input(e); }, [this] { return result_ != 0; });
         return result_;
     }
 
@@ -279,8 +267,6 @@ class Box {
     IRect rect_, client_, iconRect_;
     int textX_ = 0, textY_ = 0, lh_ = 0;
     int focus_ = 0, pressed_ = -1, hot_ = -1, result_ = 0;
-    int overlay_ = 0;
-    std::function<void(const backend::InputEvent&)> filter_;
 };
 
 } // namespace

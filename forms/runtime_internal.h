@@ -1,6 +1,7 @@
 #pragma once
 // Hooks between the runtime's own files (not for the program).
 #include "forms/backend.h"
+#include "forms/screen_internal.h"
 
 #include <functional>
 
@@ -11,5 +12,11 @@ void SetInputFilter(std::function<void(const backend::InputEvent&)>* filter);
 std::function<void(const backend::InputEvent&)>* InputFilter();
 // Picture boxes under the area get a Paint (something that covered it went away).
 void QueueUncoveredArea(const IRect& r);
+// Runs a modal box of the runtime's (a message box, the colour dialog): drawn over everything by
+// paint, taking all input through input, while DoEvents turns until done says so. However it
+// returns, the box is taken away and what it covered (rect, read at the end) is painted again.
+void RunModalOverlay(const IRect& rect, OverlayPainter paint,
+                     std::function<void(const backend::InputEvent&)> input,
+                     const std::function<bool()>& done);
 
 } // namespace forms::detail
