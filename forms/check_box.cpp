@@ -10,7 +10,7 @@
 
 namespace forms {
 
-CheckBox::CheckBox(Container* container) : Control(container, true) {}
+CheckBox::CheckBox(Container* container) : CaptionedControl(container) {}
 
 void CheckBox::SetValue(int v) {
     if (v < vbUnchecked || v > vbGrayed) Raise(errInvalidPropertyValue);
@@ -18,19 +18,6 @@ void CheckBox::SetValue(int v) {
     value_ = v;
     Invalidate();
     if (Click) Click();
-}
-
-void CheckBox::SetCaption(const std::string& c) {
-    caption_ = c;
-    Invalidate();
-}
-void CheckBox::SetBackColor(int32_t c) {
-    backColor_ = c;
-    Invalidate();
-}
-void CheckBox::SetForeColor(int32_t c) {
-    foreColor_ = c;
-    Invalidate();
 }
 
 IRect CheckBox::BoxRect() const {

@@ -9,7 +9,7 @@
 
 namespace forms {
 
-OptionButton::OptionButton(Container* container) : Control(container, true) {}
+OptionButton::OptionButton(Container* container) : CaptionedControl(container) {}
 
 std::vector<OptionButton*> OptionButton::Group() const {
     std::vector<OptionButton*> out;
@@ -30,19 +30,6 @@ void OptionButton::SetValue(bool v) {
             o->Invalidate();
         }
     if (Click) Click();
-}
-
-void OptionButton::SetCaption(const std::string& c) {
-    caption_ = c;
-    Invalidate();
-}
-void OptionButton::SetBackColor(int32_t c) {
-    backColor_ = c;
-    Invalidate();
-}
-void OptionButton::SetForeColor(int32_t c) {
-    foreColor_ = c;
-    Invalidate();
 }
 
 void OptionButton::OnClick() {
