@@ -44,7 +44,7 @@ constexpr int kWidth = 1024, kHeight = 768;
 // What one event may cost before it counts as a hang: idle passes of the program's own loops,
 // events fed into them, virtual time, loop passes of the monkey's own waiting, and real time.
 constexpr long kMaxIdlePerEvent = 200000;
-constexpr long kMaxFedPerEvent = 5000;
+constexpr long kMaxFedPerEvent = 1000;
 constexpr int64_t kMaxVirtualMsPerEvent = 30 * 60 * 1000;
 constexpr long kMaxPassesPerWait = 2000000;
 constexpr int kWallSecondsWithoutProgress = 120;
@@ -430,7 +430,7 @@ std::string Runner::PostEvent() {
         forms::PostWindowMinimized();
         forms::PostWindowRestored();
         d << "minimise and restore";
-    } else if (k < 97.3) {
+    } else if (k < 97.3 && !posting_) { // inside a loop, closing would only hide a hang
         forms::PostQuit();
         d << "close the window";
     } else {
@@ -497,6 +497,8 @@ void Runner::Step() {
     const std::string what = PostEvent();
     Note(what);
     ++out_.events;
+    if (out_.events % 10000 == 0)
+        std::fprintf(stderr, "monkey: %ld events, %ld restarts\n", out_.events, out_.restarts);
     ++progress;
     // A child's pace: mostly quick, sometimes a pause that lets the animations and auto play run.
     const double p = Uniform(0, 1);
