@@ -182,11 +182,11 @@ void FrmOptionsForm::MBLayoutTab() {
     MB_PictHolder.Move(6, 4, 296, 47);
     for (int i = 0; i <= 4; ++i)
         MBImg_Buttons(i).Move(23 + (4 - i) * kButtonPitch, 5, kButtonSize, kButtonSize);
-    MBFrm_MenuButtons(3).Move(6, 54, 296, 84);
-    MBlbl_ButtonDesc(0).Move(8, 16, 280, 50);
-    MBlbl_ButtonDesc(1).Move(8, 66, 280, 14);
+    MBFrm_MenuButtons(3).Move(6, 54, 296, 86);
+    MBlbl_ButtonDesc(0).Move(8, 15, 280, 54);
+    MBlbl_ButtonDesc(1).Move(8, 69, 280, 14);
     for (int i = 0; i <= 4; ++i) {
-        MBFrm_Holder(i).Move(6, 141, 296, 112);
+        MBFrm_Holder(i).Move(6, 143, 296, 110);
         MBFrm_Holder(i).SetVisible(false);
     }
 
@@ -197,15 +197,15 @@ void FrmOptionsForm::MBLayoutTab() {
     MBLbl_MusicOpt(100).Move(30, 52, 256, 16);
 
     for (int i = 0; i <= 2; ++i) {
-        MBChk_MusicOpt(i).Move(10, 12 + i * 17, 16, 16);
-        MBLbl_MusicOpt(i).Move(30, 12 + i * 17, 256, 16);
+        MBChk_MusicOpt(i).Move(10, 10 + i * 17, 16, 16);
+        MBLbl_MusicOpt(i).Move(30, 10 + i * 17, 256, 16);
     }
-    MBLbl_MusicOpt(7).Move(10, 67, 60, 16);
-    MBCmbo_Instrument.Move(76, 63, 150, 22);
-    MBLbl_MusicOpt(6).Move(10, 91, 60, 16);
-    MBLbl_MusicOpt(4).Move(70, 91, 8, 16);
-    MBSldr_MusicVol.Move(80, 86, 150, 24);
-    MBLbl_MusicOpt(3).Move(234, 91, 10, 16);
+    MBLbl_MusicOpt(7).Move(10, 64, 60, 16);
+    MBCmbo_Instrument.Move(76, 60, 150, 22);
+    MBLbl_MusicOpt(6).Move(10, 88, 60, 16);
+    MBLbl_MusicOpt(4).Move(70, 88, 8, 16);
+    MBSldr_MusicVol.Move(80, 83, 150, 24);
+    MBLbl_MusicOpt(3).Move(234, 88, 10, 16);
 
     MBCmbo_Level.Move(10, 20, 220, 22);
     MBChk_Level.Move(10, 52, 16, 16);
