@@ -5,6 +5,7 @@
 #include "tracing/trace_engine.h"
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -124,6 +125,10 @@ struct RangeCase {
     const char* message; // "" when the range may be saved
 };
 
+void PrintTo(const RangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RangeCheckTest : public MenuButtonsTabTest,
                        public ::testing::WithParamInterface<RangeCase> {};
 
@@ -199,6 +204,10 @@ struct TypingCase {
     std::function<std::string(const UserSet&)> stored;
     const char* want; // what the working copy holds afterwards
 };
+
+void PrintTo(const TypingCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RangeTypingTest : public MenuButtonsTabTest,
                         public ::testing::WithParamInterface<TypingCase> {};
@@ -376,6 +385,10 @@ struct VolumeFrameCase {
     std::function<void(FrmOptionsForm&)> edit;
     int button;
 };
+
+void PrintTo(const VolumeFrameCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class VolumeFrameTest : public MenuButtonsTabTest,
                         public ::testing::WithParamInterface<VolumeFrameCase> {};
