@@ -357,13 +357,15 @@ TEST_F(ClicksTest, TheLevelTwoHintShowsAYellowDiscThenTheNextPointsColour) {
     EXPECT_EQ(Pixel(x, y), kCircleHL);
 }
 
-TEST_F(ClicksTest, TheLevelThreeHintDotsTheNextCheckPoint) {
+TEST_F(ClicksTest, TheLevelThreeHintDotsTheNextCheckPointAndLeavesItVisible) {
     StartLesson(2);
     const int16_t x = AlphaCur.CheckX(0), y = AlphaCur.CheckY(0);
+    EXPECT_EQ(Pixel(x, y), kCircle) << "the check points before the hint";
     PromptAlpha(1, 0, 0, 0, 1, AlphaCur);
     EXPECT_EQ(Pixel(x, y), kCircleHL);
+    // The release gives the point its dot back, not the track's colour that would hide it.
     PromptAlpha(1, 0, 0, 0, 2, AlphaCur);
-    EXPECT_EQ(Pixel(x, y), kTrack);
+    EXPECT_EQ(Pixel(x, y), kCircle);
 }
 
 TEST_F(ClicksTest, ReleasingTheStrokeHintCyclesThroughTheStrokes) {
