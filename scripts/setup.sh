@@ -10,7 +10,7 @@ packages=(
   espeak-ng sox
   fonts-noto-color-emoji fonts-comfortaa python3-fonttools
   fluid-soundfont-gm freepats timidity
-  xvfb xauth x11-apps
+  xvfb xauth x11-apps xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

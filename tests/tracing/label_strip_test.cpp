@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "forms/font_registry.h"
 #include "forms/msgbox.h"
 #include "forms/screen.h"
+#include "forms/text.h"
 #include "main_window_fixture.h"
 #include "shell/placeholder_log.h"
 #include "shell/sounds.h"
@@ -419,6 +421,9 @@ TEST_F(LabelStripTest, ResetLevelStartsTheLessonsFirstCharacterAfresh) {
 }
 
 TEST_F(LabelStripTest, TheWordSitsOverTheBoardByItsLengthAndClearOfTheSwatches) {
+    // The menu row out of the way: these cases are the place by length alone.
+    F().TRCImg_SMBackDrop.SetVisible(false);
+    F().AppPict_HolderMenu.SetVisible(false);
     Letters(0, "A", "Z");
     forms::Label& word = F().TrcLbl_Word(0);
     forms::Label& shadow = F().TrcLbl_Word(1);
@@ -458,6 +463,55 @@ TEST_F(LabelStripTest, TheWordSitsOverTheBoardByItsLengthAndClearOfTheSwatches) 
     PlaceWordLabel();
     EXPECT_DOUBLE_EQ(shadow.Top(), 40);
     F().AT_Picture_Holder_AlphaType.SetLeft(49);
+}
+
+TEST_F(LabelStripTest, ALongWordShowsWholeClearOfTheMenuRow) {
+    // A rounded face wider than the 21 pixels a letter that the place by length counts.
+    ASSERT_GT(forms::FontRegistry::Instance().AddFontFile(
+                  "/usr/share/fonts/truetype/comfortaa/Comfortaa-Regular.ttf"),
+              0);
+    FontName(0) = "Comfortaa";
+    FontSubstituted(0) = forms::vbFalse;
+    forms::Label& word = F().TrcLbl_Word(0);
+    forms::Label& shadow = F().TrcLbl_Word(1);
+    const double row = std::min(F().TRCImg_SMBackDrop.Left(), F().AppPict_HolderMenu.Left());
+    ASSERT_GT(row, 200) << "the menu row where the program puts it";
+    auto expectWhole = [&](const std::string& what) {
+        SCOPED_TRACE(what);
+        ASSERT_EQ(word.Caption(), AlphaCur.Word);
+        const int text = forms::MeasureText(word.Font(), word.Caption()).w;
+        EXPECT_LE(text + 4, word.Width()) << "the word and its shadow inside the label";
+        EXPECT_LE(word.Left() + word.Width(), row) << "the label clear of the menu row";
+        EXPECT_DOUBLE_EQ(shadow.Width(), word.Width());
+        EXPECT_DOUBLE_EQ(shadow.FontSize(), word.FontSize());
+        EXPECT_DOUBLE_EQ(shadow.Left(), word.Left() + 2);
+    };
+
+    Numbers(27, 30, 1);
+    expectWhole("a lesson that starts on it");
+    EXPECT_EQ(word.Caption(), "Twenty-Seven");
+    EXPECT_LT(word.FontSize(), StandardWordFontSize()) << "drawn smaller";
+    EXPECT_DOUBLE_EQ(word.Left() + word.Width(), row) << "the label reaches up to the row";
+
+    Numbers(1, 30, 1);
+    for (int i = 0; i <= 29; ++i) {
+        Release(i);
+        StopAnimTimer();
+        expectWhole(Label(i).Caption());
+    }
+    Letters(0, "A", "Z");
+    for (int i = 0; i <= 25; ++i) {
+        Release(i);
+        StopAnimTimer();
+        expectWhole(Label(i).Caption());
+    }
+    // After a long word a short one has its place by length and the standard size again.
+    Numbers(27, 30, 1);
+    Release(29);
+    EXPECT_EQ(word.Caption(), "Thirty");
+    EXPECT_DOUBLE_EQ(word.Width(), 7 * 21);
+    EXPECT_DOUBLE_EQ(word.FontSize(), StandardWordFontSize());
+    EXPECT_DOUBLE_EQ(shadow.FontSize(), StandardWordFontSize());
 }
 
 TEST_F(LabelStripTest, ShowWordWritesTheCharactersWordIntoBothLabels) {
