@@ -37,14 +37,17 @@ constexpr int16_t pcCounting = 101;
 constexpr int16_t pcIdle = -9997;
 
 // --- Records of the puzzle.
-extern CoinCell PuzBlankCell;        // the hole at Levels II and III
-extern int16_t PuzBlankIndex;        // the blank coin (caption " ") before the last move
-extern int16_t PuzPickedCoin;        // Level I: the coin to click next
-extern int32_t PuzColorNormal;       // caption colour of a coin away from home
-extern int32_t PuzColorCorrect;      // caption colour of a coin at home
-extern forms::Flag PuzShuffling;     // a shuffle runs; coins take no mouse meanwhile
-extern forms::Flag PuzShuffleAbort;  // a running paced shuffle is to stop
-extern forms::Flag PuzCompleted;     // the current game was completed
+extern CoinCell PuzBlankCell;       // the hole at Levels II and III
+extern int16_t PuzBlankIndex;       // the blank coin (caption " ") before the last move
+extern int16_t PuzPickedCoin;       // Level I: the coin to click next
+extern int32_t PuzColorNormal;      // caption colour of a coin away from home
+extern int32_t PuzColorCorrect;     // caption colour of a coin at home
+extern forms::Flag PuzShuffling;    // a shuffle runs; coins take no mouse meanwhile
+extern forms::Flag PuzShuffleAbort; // a running paced shuffle is to stop
+extern forms::Flag PuzCompleted;    // the current game was completed
+// Level I: the last symbol was clicked home. It may lie home by chance before: only the click
+// sends it, so the board's captions alone cannot tell.
+extern forms::Flag PuzLastCoinSent;
 extern forms::Timer* PuzTimer;       // the main window's PuzTmr, the puzzle clock
 extern int16_t PuzClockMode;         // pcCounting or pcIdle
 extern forms::DateTime PuzStartTime; // the first counted click of the game
@@ -72,6 +75,8 @@ int32_t CoinSymbolCode(const std::string& caption);
 // The code cell i (0..25) expects, or -1 for any other cell or alphabet type.
 int32_t ExpectedCoinCode(int16_t cell);
 forms::Flag IsCoinHome(int16_t index);
+// Home and, at Level I, sent there by the child: the last coin counts only once it was clicked.
+forms::Flag IsCoinSentHome(int16_t index);
 // The cell where a caption belongs; 0 for an alphabet type without homes. A caption that is no
 // symbol of the board gives a cell off the board (-1 when it has no code): callers check.
 int16_t CoinHomeIndex(const std::string& caption);
