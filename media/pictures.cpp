@@ -831,11 +831,12 @@ void PuzzleButtons() {
 }
 
 void SmallButtons() {
-    // The completion dialog's OK.
+    // The completion dialog's OK: low enough to end above the message, which starts 25 pixels
+    // below the picture's top.
     Canvas ok = ButtonFace(
-        60, 40, DialogBody, Rgb(70, 180, 80), 14, State::Normal,
+        60, 24, DialogBody, Rgb(70, 180, 80), 9, State::Normal,
         [](Canvas& g, double, double) {
-            Mask t = TextMask(60, 40, "OK", 30, 19, 20);
+            Mask t = TextMask(60, 24, "OK", 30, 11, 16);
             Paint(g, t.Shifted(0, 1), Rgb(0, 0, 0, 80));
             Paint(g, t, White);
         },
