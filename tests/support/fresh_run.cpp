@@ -1,5 +1,6 @@
 #include "tests/support/fresh_run.h"
 
+#include "forms/application.h"
 #include "options/options_dialog.h"
 #include "puzzle/puzzle.h"
 #include "shell/app_state.h"
@@ -21,6 +22,7 @@
 namespace testsupport {
 
 void ResetProgramState() {
+    forms::Application::SetTitle(""); // the program sets its title at start
     PendingAction = paShowActivity;
     AppMinimised = forms::vbFalse;
     FontName = forms::Array<std::string, 0, 2>{};
