@@ -37,17 +37,14 @@ constexpr int16_t pcCounting = 101;
 constexpr int16_t pcIdle = -9997;
 
 // --- Records of the puzzle.
-extern CoinCell PuzBlankCell;       // the hole at Levels II and III
-extern int16_t PuzBlankIndex;       // the blank coin (caption " ") before the last move
-extern int16_t PuzPickedCoin;       // Level I: the coin to click next
-extern int32_t PuzColorNormal;      // caption colour of a coin away from home
-extern int32_t PuzColorCorrect;     // caption colour of a coin at home
-extern forms::Flag PuzShuffling;    // a shuffle runs; coins take no mouse meanwhile
-extern forms::Flag PuzShuffleAbort; // a running paced shuffle is to stop
-extern forms::Flag PuzCompleted;    // the current game was completed
-// Level I: the last symbol was clicked home. It may lie home by chance before: only the click
-// sends it, so the board's captions alone cannot tell.
-extern forms::Flag PuzLastCoinSent;
+extern CoinCell PuzBlankCell;        // the hole at Levels II and III
+extern int16_t PuzBlankIndex;        // the blank coin (caption " ") before the last move
+extern int16_t PuzPickedCoin;        // Level I: the coin to click next
+extern int32_t PuzColorNormal;       // caption colour of a coin away from home
+extern int32_t PuzColorCorrect;      // caption colour of a coin at home
+extern forms::Flag PuzShuffling;     // a shuffle runs; coins take no mouse meanwhile
+extern forms::Flag PuzShuffleAbort;  // a running paced shuffle is to stop
+extern forms::Flag PuzCompleted;     // the current game was completed
 extern forms::Timer* PuzTimer;       // the main window's PuzTmr, the puzzle clock
 extern int16_t PuzClockMode;         // pcCounting or pcIdle
 extern forms::DateTime PuzStartTime; // the first counted click of the game
@@ -59,6 +56,9 @@ extern forms::Flag PuzMenuHotOn;     // whether one is highlighted
 extern int32_t PuzGameSerial;
 // The two caption colours take their defaults once a run, the first time the puzzle starts.
 extern forms::Flag PuzColorsSet;
+// Level I: the last symbol was clicked home. It may lie home by chance before: only the click
+// sends it, so the board's captions alone cannot tell.
+extern forms::Flag PuzLastCoinSent;
 
 // --- Entry of the activity.
 void StartPuzzle();
