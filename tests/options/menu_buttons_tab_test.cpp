@@ -233,7 +233,7 @@ TEST_P(RangeTypingTest, AnEntryIsStoredOrRefusedAndUndone) {
     if (*c.message) {
         const forms::MsgBoxRecord box = OnlyMessage();
         EXPECT_EQ(box.prompt, c.message);
-        EXPECT_EQ(box.title, "");
+        EXPECT_EQ(box.title, "WiseOwlet") << "no title of its own: the application's";
         EXPECT_EQ(box.Icon(), 0);
         EXPECT_EQ(box.ButtonSet(), forms::vbOKOnly);
     } else {
