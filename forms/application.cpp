@@ -604,7 +604,6 @@ const std::string& Application::Title() {
 }
 void Application::SetTitle(const std::string& t) {
     a.title = t;
-    backend::SetTitle(Cp1252ToUtf8(t));
 }
 
 Form* Application::ActiveForm() {

@@ -54,7 +54,8 @@ class Application {
 
     static ErrorPolicy GetErrorPolicy();
     static void SetErrorPolicy(ErrorPolicy p);
-    // Title for message boxes without a title, and the window's caption.
+    // The application's title, which the program sets: the title of message boxes given none and
+    // of the runtime's own "Run-time error" box. The native window is named by ScreenOptions.
     static const std::string& Title();
     static void SetTitle(const std::string& t);
 

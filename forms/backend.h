@@ -44,7 +44,6 @@ bool HasPendingInput();
 bool Wait(int ms);
 void SetCursor(int pointer, const PicturePtr& icon, int hotX, int hotY);
 void Iconify(bool iconify);
-void SetTitle(const std::string& title);
 // The window's current drawable size and the scale and offset of the virtual screen in it.
 struct Mapping {
     int windowW = 0, windowH = 0;

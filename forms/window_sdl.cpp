@@ -421,10 +421,6 @@ void Iconify(bool iconify) {
         SDL_RestoreWindow(s.window);
 }
 
-void SetTitle(const std::string& title) {
-    if (s.window) SDL_SetWindowTitle(s.window, title.c_str());
-}
-
 } // namespace forms::backend
 
 namespace forms {

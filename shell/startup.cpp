@@ -69,6 +69,8 @@ template <typename Instance> void UnloadIfLoaded(Instance& form) {
 
 void AppStartup() {
     ending = false;
+    // The application's title heads the runtime's own boxes, such as a run-time error's.
+    forms::Application::SetTitle(appTitle);
     try {
         InitPaths();
         LoadSettingsFile();

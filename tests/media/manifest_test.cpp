@@ -3,6 +3,7 @@
 #include "forms/files.h"
 #include "forms/font_registry.h"
 #include "forms/lang.h"
+#include "shell/user_set.h"
 #include "tests/support/media_manifest.h"
 
 #include <ft2build.h>
@@ -129,6 +130,20 @@ TEST_F(MediaManifest, EveryListedFileIsInTheProgramFolderAndNothingUnlisted) {
                     << "not in the manifest: " << f.path();
             }
         }
+}
+
+// The word shown under a picture is the word its voice says: a child reads what it hears.
+TEST_F(MediaManifest, EachLettersWordIsSpeltAsItsVoiceSaysIt) {
+    UserSet none;
+    SectionWords(umDefaults, none, none);
+    std::map<std::string, std::string> said;
+    for (const auto& e : Of({"speech"}))
+        said[e.path] = e.detail;
+    for (int16_t i = 0; i < 26; ++i) {
+        const std::string path = std::string("Sounds/Alphabets/Word_") + char('A' + i) + ".Wav";
+        ASSERT_TRUE(said.count(path)) << path;
+        EXPECT_EQ('"' + Settings.WordsAlpha(i) + '"', said[path]) << path;
+    }
 }
 
 TEST_F(MediaManifest, SoundsAreCleanPcmWavesOfTheirLength) {

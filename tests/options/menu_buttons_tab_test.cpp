@@ -4,6 +4,7 @@
 #include "tests/options/options_fixture.h"
 #include "tracing/trace_engine.h"
 
+#include <cctype>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -100,7 +101,13 @@ INSTANTIATE_TEST_SUITE_P(
                                      "Suggested values. Button-On,  Music feature-On"},
                       ButtonHelpCase{mnLevel, "Skills Level Button",
                                      "Suggested values. Button-On  Level-As desired"}),
-    [](const auto& info) { return std::to_string(info.param.index); });
+    [](const auto& info) {
+        // The frame's title without its blanks: "OptionsButton", "LessonsButton", ...
+        std::string name;
+        for (const char* p = info.param.title; *p; ++p)
+            if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
+        return name;
+    });
 
 TEST_F(MenuButtonsTabTest, ASwitchedOffButtonTakesItsOffPictureAndAGreyFrame) {
     OpenTab();
@@ -226,7 +233,7 @@ TEST_P(RangeTypingTest, AnEntryIsStoredOrRefusedAndUndone) {
     if (*c.message) {
         const forms::MsgBoxRecord box = OnlyMessage();
         EXPECT_EQ(box.prompt, c.message);
-        EXPECT_EQ(box.title, "");
+        EXPECT_EQ(box.title, "WiseOwlet") << "no title of its own: the application's";
         EXPECT_EQ(box.Icon(), 0);
         EXPECT_EQ(box.ButtonSet(), forms::vbOKOnly);
     } else {
@@ -364,7 +371,11 @@ INSTANTIATE_TEST_SUITE_P(Volumes, VolumeShownTest,
                          ::testing::Values(VolumeCase{-500, 8}, VolumeCase{-450, 8},
                                            VolumeCase{-750, 8}, VolumeCase{0, 10},
                                            VolumeCase{-2700, 1}, VolumeCase{-5000, 1}),
-                         [](const auto& info) { return std::to_string(-info.param.stored); });
+                         [](const auto& info) {
+                             const int stored = info.param.stored;
+                             return stored < 0 ? "StoredMinus" + std::to_string(-stored)
+                                               : "Stored" + std::to_string(stored);
+                         });
 
 TEST_F(MenuButtonsTabTest, TheSliderSetsThePlayersVolumeAndTheWorkingCopy) {
     OpenTab();

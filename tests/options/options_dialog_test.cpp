@@ -113,6 +113,7 @@ TEST_F(OptionsTest, GeneralShowsTheSettings) {
 }
 
 struct PasswordCase {
+    const char* name;
     const char* first;
     const char* second;
     const char* message; // "" when the save goes through
@@ -148,11 +149,13 @@ TEST_P(PasswordCheckTest, OkSavesOnlyMatchingPasswords) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PasswordCheckTest,
-    ::testing::Values(
-        PasswordCase{"owl", "owl", ""},
-        PasswordCase{"Owl", "owl", "Passwords do not match. Please enter same passwords!    "},
-        PasswordCase{"owl", "owl ", "Passwords do not match. Please enter same passwords!    "},
-        PasswordCase{"", "", "Please enter a valid password.    "}));
+    ::testing::Values(PasswordCase{"Matching", "owl", "owl", ""},
+                      PasswordCase{"CaseDiffers", "Owl", "owl",
+                                   "Passwords do not match. Please enter same passwords!    "},
+                      PasswordCase{"TrailingBlank", "owl", "owl ",
+                                   "Passwords do not match. Please enter same passwords!    "},
+                      PasswordCase{"Empty", "", "", "Please enter a valid password.    "}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OptionsTest, SwitchingOffTheOptionsPasswordAsksFirst) {
     Open();
@@ -267,8 +270,10 @@ TEST_P(AnimationSpeedTest, TheSliderSetsTheInterval) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ends, AnimationSpeedTest,
-                         ::testing::Values(SpeedCase{100, 1}, SpeedCase{0, 100},
-                                           SpeedCase{75, 25}));
+                         ::testing::Values(SpeedCase{100, 1}, SpeedCase{0, 100}, SpeedCase{75, 25}),
+                         [](const auto& info) {
+                             return "Slider" + std::to_string(info.param.slider);
+                         });
 
 TEST_F(OptionsTest, AnimationSlowAndFastStepWithinTheRange) {
     Open(tabAnimation);

@@ -1,5 +1,7 @@
 #include "tests/support/fresh_run.h"
 
+#include "forms/application.h"
+#include "options/options_dialog.h"
 #include "puzzle/puzzle.h"
 #include "shell/app_state.h"
 #include "shell/background_form.h"
@@ -20,6 +22,7 @@
 namespace testsupport {
 
 void ResetProgramState() {
+    forms::Application::SetTitle(""); // the program sets its title at start
     PendingAction = paShowActivity;
     AppMinimised = forms::vbFalse;
     FontName = forms::Array<std::string, 0, 2>{};
@@ -49,6 +52,7 @@ void ResetProgramState() {
     PuzArrowPos = 5;
     PuzColorsSet = forms::vbFalse;
     PuzCompleted = forms::vbFalse;
+    PuzLastCoinSent = forms::vbFalse;
     PuzMenuHot = 0;
     PuzMenuHotOn = forms::vbFalse;
     MenuHL = -9997;
@@ -58,6 +62,10 @@ void ResetProgramState() {
     PickedColor = PickedColorCopy = 0;
     HoverColor = PrevHoverColor = -9997;
     LastCoinHover = 0;
+    // The options dialog is no default instance: the runtime's end forgets it without unloading
+    // it, so an earlier run's dialog would still count as shown.
+    OptionsForm.reset();
+    OptSettings = UserSet{};
     PlaceholderCalls().clear();
     PlaceholderArgs().clear();
 }

@@ -144,6 +144,7 @@ class ClicksTest : public MainWindowTest {
 // --- Level II.
 
 struct NearCase {
+    const char* name;
     double dx, dy;
     bool hit;
 };
@@ -162,10 +163,15 @@ TEST_P(KeyPointToleranceTest, AClickHitsOnlyWithinTheDotSizeBothWays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Distances, KeyPointToleranceTest,
-                         ::testing::Values(NearCase{0, 0, true}, NearCase{11.9, 0, true},
-                                           NearCase{0, -11.9, true}, NearCase{-11.9, 11.9, true},
-                                           NearCase{12, 0, false}, NearCase{0, 12, false},
-                                           NearCase{-12, 0, false}, NearCase{5, -12, false}));
+                         ::testing::Values(NearCase{"OnThePoint", 0, 0, true},
+                                           NearCase{"JustInsideRight", 11.9, 0, true},
+                                           NearCase{"JustInsideAbove", 0, -11.9, true},
+                                           NearCase{"JustInsideBothWays", -11.9, 11.9, true},
+                                           NearCase{"DotSizeRight", 12, 0, false},
+                                           NearCase{"DotSizeBelow", 0, 12, false},
+                                           NearCase{"DotSizeLeft", -12, 0, false},
+                                           NearCase{"DotSizeAboveNearInX", 5, -12, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ClicksTest, LevelTwoAnimatesTheSegmentUpToTheClickedKeyPoint) {
     StartLesson(1, "C", "Z");
