@@ -2,7 +2,8 @@
 // A text box: a windowed, single-line entry. It takes the keys while it has the focus (its form's
 // ActiveControl): a press on it or SetFocus gives it the focus. Typed characters are appended at
 // the end, Backspace removes the last one. Text set from code or typed raises Change, and only
-// when the text changes. With a PasswordChar every character shows as that one.
+// when the text changes. With a PasswordChar every character shows as that one. A MaxLength
+// stops typing at that many characters and cuts text set from code (or already held) to it.
 #include "forms/control.h"
 
 #include <cstdint>

@@ -6,7 +6,6 @@
 #include "shell/debug_log.h"
 #include "shell/menu_buttons.h"
 #include "shell/password_dialog.h"
-#include "shell/placeholder_log.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "shell/user_set.h"
@@ -58,8 +57,6 @@ void ResetProgramState() {
     PickedColor = PickedColorCopy = 0;
     HoverColor = PrevHoverColor = -9997;
     LastCoinHover = 0;
-    PlaceholderCalls().clear();
-    PlaceholderArgs().clear();
 }
 
 } // namespace testsupport

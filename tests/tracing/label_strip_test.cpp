@@ -10,7 +10,6 @@
 #include "forms/msgbox.h"
 #include "forms/screen.h"
 #include "main_window_fixture.h"
-#include "shell/placeholder_log.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "tests/support/wave_file.h"
