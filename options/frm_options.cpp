@@ -10,8 +10,8 @@
 #include "shell/user_set.h"
 
 #include <algorithm>
-
 #include <cstdlib>
+#include <vector>
 
 FrmOptionsForm* OptionsForm = nullptr;
 

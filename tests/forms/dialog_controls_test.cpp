@@ -417,8 +417,8 @@ TEST_F(DialogControlsTest, SliderClampsStepsByLargeChangeAndDrags) {
     h.Key(vbKeyPageUp);
     h.Key(vbKeyHome);
     h.Key(vbKeyHome);
-    EXPECT_EQ(Take(), (Log{"change80", "change79", "sclick", "change74", "sclick", "change0",
-                           "sclick"}));
+    EXPECT_EQ(Take(),
+              (Log{"change80", "change79", "sclick", "change74", "sclick", "change0", "sclick"}));
 }
 
 TEST_F(DialogControlsTest, APressOnATabSelectsItOnce) {
