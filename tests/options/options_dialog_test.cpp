@@ -441,7 +441,7 @@ TEST_F(OptionsTest, SpeakingDefaultsTicksAndEnablesAll) {
 // --- Tabs still to come close the dialog without saving.
 
 TEST_F(OptionsTest, OkOnATabNotYetBuiltClosesTheDialog) {
-    Open(tabMenuButtons);
+    Open(tabColors);
     Press(kOK);
     EXPECT_FALSE(OptionsShown());
     EXPECT_TRUE(FrmMain->Enabled());

@@ -1,5 +1,6 @@
 #pragma once
-// The options dialog opened on the running program, as the Options button opens it.
+// The options dialog over a started program: opened as the Options button opens it, its buttons
+// pressed, and the settings file read back.
 #include "options/frm_options.h"
 #include "tests/shell/shell_fixture.h"
 
@@ -35,6 +36,12 @@ class OptionsTest : public ShellTest {
         SectionSubMenuButtons(umRead, rec, rec);
         SectionAnimationSpeed(umRead, rec, rec);
         SectionAutoPlay(umRead, rec, rec);
+        SectionMenuButtons(umRead, rec, rec);
+        SectionUserLevel(umRead, rec, rec);
+        SectionAlphabetType(umRead, rec, rec);
+        SectionMusic(umRead, rec, rec);
+        SectionStartEnd(umRead, rec, rec);
+        SectionLessonInfo(umRead, rec, rec);
         return rec;
     }
     std::string LastPrompt() const {

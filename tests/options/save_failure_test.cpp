@@ -77,36 +77,45 @@ TEST_P(FailedSaveTest, TheDialogSaysWhyAndNothingIsLostOrHalfApplied) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tabs, FailedSaveTest,
-    ::testing::Values(FailedSaveCase{"GeneralApply", tabGeneral, kApply,
-                                     [](FrmOptionsForm& o) { o.WOcmbo_BackGround.SetListIndex(3); },
-                                     [](const UserSet&) {
-                                         EXPECT_EQ(BGFormShown, forms::vbTrue)
-                                             << "the background is back";
-                                     }},
-                      FailedSaveCase{"GeneralOkWithANewPassword", tabGeneral, kOK,
-                                     [](FrmOptionsForm& o) {
-                                         o.WOTxt_PW(0).SetText("owl");
-                                         o.WOTxt_PW(1).SetText("owl");
-                                     },
-                                     [](const UserSet&) {}},
-                      FailedSaveCase{"DrawingButtonsApply", tabDrawing, kApply,
-                                     [](FrmOptionsForm& o) {
-                                         for (int i = 0; i <= 3; ++i)
-                                             o.SMnuChk_Display(i).SetValue(forms::vbUnchecked);
-                                     },
-                                     [](const UserSet&) {
-                                         for (int i = 0; i <= 3; ++i)
-                                             EXPECT_TRUE(FrmMain->TRCImg_SubMenu(i).Visible()) << i;
-                                     }},
-                      FailedSaveCase{"AnimationOk", tabAnimation, kOK,
-                                     [](FrmOptionsForm& o) { o.CASldr_TimerSpeed.SetValue(80); },
-                                     [](const UserSet& before) {
-                                         EXPECT_EQ(TraceAnim.AnimInterval, before.AnimSpeed);
-                                     }},
-                      FailedSaveCase{
-                          "SpeakingOk", tabSpeaking, kOK,
-                          [](FrmOptionsForm& o) { o.SPKChk_Choices(6).SetValue(forms::vbChecked); },
-                          [](const UserSet&) {}}),
+    ::testing::Values(
+        FailedSaveCase{"GeneralApply", tabGeneral, kApply,
+                       [](FrmOptionsForm& o) { o.WOcmbo_BackGround.SetListIndex(3); },
+                       [](const UserSet&) {
+                           EXPECT_EQ(BGFormShown, forms::vbTrue) << "the background is back";
+                       }},
+        FailedSaveCase{"GeneralOkWithANewPassword", tabGeneral, kOK,
+                       [](FrmOptionsForm& o) {
+                           o.WOTxt_PW(0).SetText("owl");
+                           o.WOTxt_PW(1).SetText("owl");
+                       },
+                       [](const UserSet&) {}},
+        FailedSaveCase{"MenuButtonsApplyOfThePuzzle", tabMenuButtons, kApply,
+                       [](FrmOptionsForm& o) { o.MBCmbo_Lessons.SetListIndex(lsPuzzle); },
+                       [](const UserSet&) {
+                           EXPECT_TRUE(FrmMain->Pict_HolderLesson(0).Visible())
+                               << "tracing is back";
+                           EXPECT_FALSE(FrmMain->Pict_HolderLesson(1).Visible());
+                       }},
+        FailedSaveCase{
+            "MenuButtonsOkOfALevel", tabMenuButtons, kOK,
+            [](FrmOptionsForm& o) { o.MBCmbo_Level.SetListIndex(ulLevel3); },
+            [](const UserSet& before) { EXPECT_EQ(Settings.UserLevel, before.UserLevel); }},
+        FailedSaveCase{"DrawingButtonsApply", tabDrawing, kApply,
+                       [](FrmOptionsForm& o) {
+                           for (int i = 0; i <= 3; ++i)
+                               o.SMnuChk_Display(i).SetValue(forms::vbUnchecked);
+                       },
+                       [](const UserSet&) {
+                           for (int i = 0; i <= 3; ++i)
+                               EXPECT_TRUE(FrmMain->TRCImg_SubMenu(i).Visible()) << i;
+                       }},
+        FailedSaveCase{
+            "AnimationOk", tabAnimation, kOK,
+            [](FrmOptionsForm& o) { o.CASldr_TimerSpeed.SetValue(80); },
+            [](const UserSet& before) { EXPECT_EQ(TraceAnim.AnimInterval, before.AnimSpeed); }},
+        FailedSaveCase{"SpeakingOk", tabSpeaking, kOK,
+                       [](FrmOptionsForm& o) { o.SPKChk_Choices(6).SetValue(forms::vbChecked); },
+                       [](const UserSet&) {}}),
     [](const ::testing::TestParamInfo<FailedSaveCase>& info) { return info.param.name; });
 
 TEST_F(OptionsTest, AReminderThatCannotBeWrittenAfterTheSettingsSaysSo) {
