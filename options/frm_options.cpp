@@ -1,15 +1,19 @@
 #include "options/frm_options.h"
 
+#include "forms/default_instance.h"
 #include "forms/msgbox.h"
 #include "options/options_dialog.h"
 #include "shell/app_state.h"
 #include "shell/frm_main.h"
 #include "shell/frm_menu_music.h"
+#include "shell/settings_file.h"
 #include "shell/user_set.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
-std::unique_ptr<FrmOptionsForm> OptionsForm;
+FrmOptionsForm* OptionsForm = nullptr;
 
 namespace {
 
@@ -26,8 +30,12 @@ std::string DefaultsPrompt(const std::string& tabName) {
 }
 
 void ShowOptionsDialog() {
-    // The old instance, if any, was unloaded when it closed; the new one reads Settings afresh.
-    OptionsForm = std::make_unique<FrmOptionsForm>();
+    // The old instance, if any, went when it was unloaded; the new one reads Settings afresh.
+    auto* dialog = new FrmOptionsForm;
+    OptionsForm = dialog;
+    forms::AdoptForm(dialog, [dialog] {
+        if (OptionsForm == dialog) OptionsForm = nullptr;
+    });
     OptionsForm->Show();
     OptionsForm->SetFocus();
 }
@@ -42,9 +50,10 @@ FrmOptionsForm::FrmOptionsForm() {
     SetKeyPreview(true);
 
     Tabs_Options.SetFontName("Arial");
-    Tabs_Options.SetFontSize(8);
+    Tabs_Options.SetFontSize(7);
     for (const char* caption : kTabCaptions)
         Tabs_Options.AddTab(caption);
+    Tabs_Options.SetTabToolTipText(4, "Colors and Animation");
     for (int i = 0; i <= 5; ++i) {
         OptionsFrm(i).SetCaption("");
         OptionsFrm(i).SetFontName("Arial");
@@ -165,20 +174,57 @@ void FrmOptionsForm::OptCmdClick(int16_t index) {
     const int tab = Tabs_Options.SelectedItem();
     if (tab < 1 || tab > 6) return;
     const TabProcs& p = procs[tab - 1];
-    switch (index) {
-    case 0:
-        (this->*p.defaults)();
-        break;
-    case 1:
-        (this->*p.apply)();
-        break;
-    case 2:
-    case 3:
-        (this->*p.command)(index);
-        break;
-    default:
-        break;
+    // Every tab's Apply and OK end in the settings file's write; when that fails, the dialog
+    // stays open with the working copy as it was edited.
+    const UserSet before = Settings;
+    const std::string textBefore = IniText;
+    try {
+        switch (index) {
+        case 0:
+            (this->*p.defaults)();
+            break;
+        case 1:
+            (this->*p.apply)();
+            break;
+        case 2:
+        case 3:
+            (this->*p.command)(index);
+            break;
+        default:
+            break;
+        }
+    } catch (const SettingsSaveError& e) {
+        if (!e.SettingsWritten()) IniText = textBefore;
+        ReportFailedSave(e, before);
     }
+}
+
+void FrmOptionsForm::ReportFailedSave(const SettingsSaveError& e, const UserSet& before) {
+    if (e.SettingsWritten()) {
+        // Only the reminder failed: the settings are saved and stay applied.
+        forms::MsgBox("The settings were saved, but the password reminder could not be "
+                      "written:\r\n" +
+                          e.File() + "\r\n" + e.Reason() + ".",
+                      forms::vbExclamation | forms::vbOKOnly, "Wise Owlet");
+        return;
+    }
+    // Settings goes back to what the file still holds, and what the save applied is undone, so
+    // the running program never shows settings that a restart would lose.
+    const int16_t lesson = Settings.LessonID;
+    const std::vector<SectionProc> changed = RestoreSettings(before);
+    const auto has = [&](SectionProc s) {
+        return std::find(changed.begin(), changed.end(), s) != changed.end();
+    };
+    if (lesson != before.LessonID) {
+        Settings.LessonID = lesson; // the activity running, which is the one to close
+        SelectLesson(before.LessonID);
+    } else if (has(SectionStartEnd) || has(SectionUserLevel) || has(SectionAlphabetType)) {
+        ChangeAppState(paShowActivity);
+        PendingAction = paResume;
+    }
+    forms::MsgBox("The settings could not be saved to\r\n" + e.File() + "\r\n" + e.Reason() +
+                      ".\r\nThe settings file was not changed.",
+                  forms::vbExclamation | forms::vbOKOnly, "Wise Owlet");
 }
 
 bool FrmOptionsForm::ConfirmDefaults(const std::string& tabName) {

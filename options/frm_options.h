@@ -16,11 +16,12 @@
 #include "forms/slider.h"
 #include "forms/tab_strip.h"
 #include "forms/text_box.h"
+#include "shell/user_set.h"
 
 #include <cstdint>
 #include <string>
 
-struct UserSet;
+class SettingsSaveError;
 
 // The texts of the defaults question: the tab's line, then the question.
 std::string DefaultsPrompt(const std::string& tabName);
@@ -32,6 +33,9 @@ class FrmOptionsForm : public forms::Form {
     // Menu button whose settings the Menu Buttons tab shows, and the one shown before.
     int16_t MBButtonIndex = 0;
     int16_t MBPrevButtonIndex = 0;
+    // The working copy of the settings: every control of every tab reads and writes this copy
+    // only, and it goes with the dialog.
+    UserSet OptSettings;
 
     // --- The frame.
     forms::TabStrip Tabs_Options{this};
@@ -148,6 +152,9 @@ class FrmOptionsForm : public forms::Form {
     void InitOptions();
     void LayoutOptionsFrame();
     void OptCmdClick(int16_t index);
+    // A tab's save that could not write the settings: the message, and Settings and the running
+    // screens back to what the settings file holds (before: Settings as it was).
+    void ReportFailedSave(const SettingsSaveError& e, const UserSet& before);
     void CloseOptions();
     // The defaults question of a tab; true when answered OK.
     bool ConfirmDefaults(const std::string& tabName);

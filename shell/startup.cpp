@@ -221,7 +221,7 @@ void EndProgram() {
     EvenIfItFails([] { DumpDebugAll(); });
     TraceAnim.AnimTimer = nullptr;
     MMTimer = nullptr;
-    OptionsForm.reset();
+    if (OptionsForm) EvenIfItFails([] { OptionsForm->Unload(); });
     if (FrmMain.IsLoaded())
         for (int i = 0; i <= 4; ++i)
             EvenIfItFails([i] { FrmMain->AT_MM_Alphabet(i).SetCommand("Close"); });

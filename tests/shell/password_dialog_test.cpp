@@ -28,16 +28,11 @@ class PasswordTest : public ShellTest {
         FrmPassWord->SetVisible(true);
         FrmPassWord->SetFocus();
         h.Pump();
-        PlaceholderCalls().clear();
     }
     void Enter(const std::string& text) {
         PW().Text_PW.SetText("");
         h.Type(text);
         h.Key(forms::vbKeyReturn);
-    }
-    static bool Called(const std::string& what) {
-        const auto& c = PlaceholderCalls();
-        return std::find(c.begin(), c.end(), what) != c.end();
     }
     bool PanelShown() { return PW().Pict_IncorrectPW.Visible(); }
     // The file last given to the voices' channel, from its last backslash.

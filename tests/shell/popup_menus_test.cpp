@@ -19,7 +19,6 @@ class PopupMenusTest : public ShellTest {
     void SetUp() override {
         ShellTest::SetUp();
         StartAndShow();
-        PlaceholderCalls().clear();
     }
     // Opens a menu the way the child does: a click on its button of the main window.
     void Open(int16_t button) {
@@ -32,10 +31,6 @@ class PopupMenusTest : public ShellTest {
         EXPECT_TRUE(FrmMain->Enabled());
         EXPECT_EQ(forms::Application::ActiveForm(), &FrmMain.Get());
         EXPECT_EQ(PendingAction, paNone) << "the activation handed the request on";
-    }
-    static int Count(const std::string& what) {
-        const auto& c = PlaceholderCalls();
-        return static_cast<int>(std::count(c.begin(), c.end(), what));
     }
     // A done mark of the current type and level, which only a restart of tracing clears.
     static void MarkDone() {

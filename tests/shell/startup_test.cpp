@@ -286,8 +286,8 @@ TEST_F(ShellTest, EndProgramUnloadsTheFormsInItsOrder) {
 
 TEST_F(ShellTest, EndProgramReleasesTheShownOptionsDialog) {
     StartAndShow();
-    OptionsForm = std::make_unique<FrmOptionsForm>();
-    OptionsForm->Show();
+    ShowOptionsDialog();
+    ASSERT_NE(OptionsForm, nullptr);
     EndAndCheck([] { EXPECT_EQ(OptionsForm, nullptr); });
 }
 

@@ -8,7 +8,6 @@
 #include "shell/debug_log.h"
 #include "shell/menu_buttons.h"
 #include "shell/password_dialog.h"
-#include "shell/placeholder_log.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "shell/user_set.h"
@@ -62,12 +61,9 @@ void ResetProgramState() {
     PickedColor = PickedColorCopy = 0;
     HoverColor = PrevHoverColor = -9997;
     LastCoinHover = 0;
-    // The options dialog is no default instance: the runtime's end forgets it without unloading
-    // it, so an earlier run's dialog would still count as shown.
-    OptionsForm.reset();
-    OptSettings = UserSet{};
-    PlaceholderCalls().clear();
-    PlaceholderArgs().clear();
+    // The dialog belongs to the runtime, which deletes it at the end of a run; forget any pointer
+    // to it that an earlier run left.
+    OptionsForm = nullptr;
 }
 
 } // namespace testsupport

@@ -12,7 +12,6 @@
 #include "forms/screen.h"
 #include "forms/text.h"
 #include "main_window_fixture.h"
-#include "shell/placeholder_log.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "tests/support/wave_file.h"
