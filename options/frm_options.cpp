@@ -6,6 +6,7 @@
 #include "shell/frm_main.h"
 #include "shell/frm_menu_music.h"
 #include "shell/user_set.h"
+#include "tracing/animation.h"
 
 #include <cstdlib>
 
@@ -57,6 +58,7 @@ FrmOptionsForm::FrmOptionsForm() {
     }
     BuildGeneralTab();
     BuildDrawingTab();
+    BuildColorsTab();
     BuildAnimationTab();
     BuildSpeakingTab();
     ConnectEvents();
@@ -69,6 +71,22 @@ void FrmOptionsForm::ConnectEvents() {
     WOcmbo_BackGround.Click = [this] { WOcmbo_BackGround_Click(); };
     WOImg_CBox.Click = [this](int i) { WOImg_CBox_Click(static_cast<int16_t>(i)); };
     SMnuChk_Display.Click = [this](int i) { SMnuChk_Display_Click(static_cast<int16_t>(i)); };
+    CAList_Color.Click = [this] { CAList_Color_Click(); };
+    CAPict_ColorPick.Click = [this] { CAPict_ColorPick_Click(); };
+    CAPict_AlphaDisplay.Paint = [this](int i) {
+        CAPict_AlphaDisplay_Paint(static_cast<int16_t>(i));
+    };
+    CAChk_AllowJr.Click = [this](int i) { CAChk_AllowJr_Click(static_cast<int16_t>(i)); };
+    // A click on any part of a preview steps to the next colour target.
+    const auto next = [this] { CASelectNextTarget(); };
+    const auto nextOf = [this](int) { CASelectNextTarget(); };
+    CAfrm_BGDisplay.Click = next;
+    CAimg_BGDisplay.Click = nextOf;
+    CAlbl_Alpha.Click = nextOf;
+    CAlbl_AlphaShdw.Click = nextOf;
+    CAlbl_Arrow.Click = nextOf;
+    CALbl_Word.Click = nextOf;
+    CAPict_AlphaDisplay.MouseUp = [this](int, int, int, float, float) { CASelectNextTarget(); };
     CASldr_TimerSpeed.Change = [this] { CASldr_TimerSpeed_Change(); };
     ANI_lblGeneral.MouseUp = [this](int i, int, int, float, float) {
         ANI_lblGeneral_MouseUp(static_cast<int16_t>(i));
@@ -187,6 +205,9 @@ void FrmOptionsForm::Form_Activate() {
 }
 
 void FrmOptionsForm::Form_Unload(int16_t&) {
+    // A letter preview still running would go on drawing on this dialog's picture after it went.
+    if (TraceAnim.AnimKind == akPreviewStep) StopAnimTimer();
+    if (AlphaOpt.Board == &AniPict_Alpha(1)) AlphaOpt.Board = nullptr;
     if (FrmMain.IsLoaded() && FrmMain->Visible()) EnableMainForm();
 }
 
