@@ -461,6 +461,9 @@ void FrmOptionsForm::CADrawPreviewLetter() {
         DrawStrokeRange(a, 0, 0, a.ColorLinePrompt, 0, forms::vbTrue);
         break;
     case ctgPromptCircle:
+        // The circle of the point to click next: the second key point, where the arrow points,
+        // also when this target is chosen straight from the list.
+        a.CurKey = 1;
         a.ShowKeyDots = forms::vbTrue;
         DrawStroke(a, a.ColorLinePrompt);
         break;
