@@ -207,8 +207,8 @@ void FrmOptionsForm::CARedrawAlphaDisplay(AlphaData& rec, const UserSet& setting
     rec.BaseDivisor = 1.2f;
     rec.Alpha = "A";
     rec.NumAlphasCopy = 1;
-    // The layout leaves the tables with their marks. They are not copied into the animation's
-    // tables here: the preview's Test takes its own copy, so a running animation keeps its letter.
+    // The animation's tables are left alone: the preview's Test takes its own copy, so that a
+    // running animation keeps its letter.
     InitAlphaData(rec, rec);
 }
 

@@ -53,6 +53,8 @@ class ShellTest : public ::testing::Test {
         testsupport::ResetProgramState();
     }
     void TearDown() override {
+        // A dialog a test left open belongs to that test's run: the next test starts without it.
+        OptionsForm.reset();
         unsetenv("WO_WINDOWS_DIR");
         forms::SetProgramFolder("");
         forms::FontRegistry::Instance().Reset();
