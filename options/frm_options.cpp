@@ -58,9 +58,9 @@ FrmOptionsForm::FrmOptionsForm() {
     }
     BuildGeneralTab();
     BuildDrawingTab();
-    BuildColorsTab();
     BuildAnimationTab();
     BuildSpeakingTab();
+    BuildColorsTab();
     ConnectEvents();
 }
 
@@ -71,6 +71,19 @@ void FrmOptionsForm::ConnectEvents() {
     WOcmbo_BackGround.Click = [this] { WOcmbo_BackGround_Click(); };
     WOImg_CBox.Click = [this](int i) { WOImg_CBox_Click(static_cast<int16_t>(i)); };
     SMnuChk_Display.Click = [this](int i) { SMnuChk_Display_Click(static_cast<int16_t>(i)); };
+    CASldr_TimerSpeed.Change = [this] { CASldr_TimerSpeed_Change(); };
+    ANI_lblGeneral.MouseUp = [this](int i, int, int, float, float) {
+        ANI_lblGeneral_MouseUp(static_cast<int16_t>(i));
+    };
+    AniPict_Alpha.MouseUp = [this](int i, int, int, float, float) {
+        AniPict_Alpha_MouseUp(static_cast<int16_t>(i));
+    };
+    AniPict_Alpha.Paint = [this](int i) { AniPict_Alpha_Paint(static_cast<int16_t>(i)); };
+    CACmd_Test.Click = [this] { CACmd_Test_Click(); };
+    MBChk_AutoPlay.Click = [this](int i) { MBChk_AutoPlay_Click(static_cast<int16_t>(i)); };
+    // The slider's mouse-up runs its click.
+    MBSldr_AutoPlayInterval.Click = [this] { MBSldr_AutoPlayInterval_Click(); };
+    SPKChk_Choices.Click = [this](int i) { SPKChk_Choices_Click(static_cast<int16_t>(i)); };
     CAList_Color.Click = [this] { CAList_Color_Click(); };
     CAPict_ColorPick.Click = [this] { CAPict_ColorPick_Click(); };
     CAPict_AlphaDisplay.Paint = [this](int i) {
@@ -87,19 +100,6 @@ void FrmOptionsForm::ConnectEvents() {
     CAlbl_Arrow.Click = nextOf;
     CALbl_Word.Click = nextOf;
     CAPict_AlphaDisplay.MouseUp = [this](int, int, int, float, float) { CASelectNextTarget(); };
-    CASldr_TimerSpeed.Change = [this] { CASldr_TimerSpeed_Change(); };
-    ANI_lblGeneral.MouseUp = [this](int i, int, int, float, float) {
-        ANI_lblGeneral_MouseUp(static_cast<int16_t>(i));
-    };
-    AniPict_Alpha.MouseUp = [this](int i, int, int, float, float) {
-        AniPict_Alpha_MouseUp(static_cast<int16_t>(i));
-    };
-    AniPict_Alpha.Paint = [this](int i) { AniPict_Alpha_Paint(static_cast<int16_t>(i)); };
-    CACmd_Test.Click = [this] { CACmd_Test_Click(); };
-    MBChk_AutoPlay.Click = [this](int i) { MBChk_AutoPlay_Click(static_cast<int16_t>(i)); };
-    // The slider's mouse-up runs its click.
-    MBSldr_AutoPlayInterval.Click = [this] { MBSldr_AutoPlayInterval_Click(); };
-    SPKChk_Choices.Click = [this](int i) { SPKChk_Choices_Click(static_cast<int16_t>(i)); };
 }
 
 void FrmOptionsForm::Form_Load() {

@@ -59,6 +59,21 @@ class FrmOptionsForm : public forms::Form {
     forms::ControlArray<forms::CheckBox> SMnuChk_Display{&OptionsFrm(2), 0, 3};
     forms::ControlArray<forms::Label> SMnuLbl_General{&OptionsFrm(2), 0, 5};
 
+    // --- Animation tab (page 4). The frame array's other items belong to the Menu Buttons tab.
+    forms::ControlArray<forms::Frame> MBFrm_Holder{&OptionsFrm(4), 6, 6};
+    forms::Slider CASldr_TimerSpeed{&MBFrm_Holder(6)};
+    forms::ControlArray<forms::Label> ANI_lblGeneral{&MBFrm_Holder(6), 0, 2};
+    forms::ControlArray<forms::PictureBox> AniPict_Alpha{&MBFrm_Holder(6), 1, 1};
+    forms::CommandButton CACmd_Test{&MBFrm_Holder(6)};
+    forms::ControlArray<forms::CheckBox> MBChk_AutoPlay{&MBFrm_Holder(6), 1, 2};
+    forms::ControlArray<forms::Label> MBLbl_AutoPlay{&MBFrm_Holder(6), 0, 5};
+    forms::Slider MBSldr_AutoPlayInterval{&MBFrm_Holder(6)};
+
+    // --- Speaking tab (page 5).
+    forms::Frame Frame2{&OptionsFrm(5)};
+    forms::ControlArray<forms::CheckBox> SPKChk_Choices{&Frame2, 0, 6};
+    forms::ControlArray<forms::Label> SPKLbl_General{&Frame2, 0, 10};
+
     // --- Colors tab (page 3): the list of colour targets and the swatch beside the previews: the
     // letter display (the letter or the word labels on it) and, over it, a small copy of the
     // background form. Arrows 0 and 1 point on the letter display, 2 and 3 on the background.
@@ -84,21 +99,6 @@ class FrmOptionsForm : public forms::Form {
     // The letter the Colors tab draws, always the capital A.
     AlphaData CAPreviewAlpha;
 
-    // --- Animation tab (page 4). The frame array's other items belong to the Menu Buttons tab.
-    forms::ControlArray<forms::Frame> MBFrm_Holder{&OptionsFrm(4), 6, 6};
-    forms::Slider CASldr_TimerSpeed{&MBFrm_Holder(6)};
-    forms::ControlArray<forms::Label> ANI_lblGeneral{&MBFrm_Holder(6), 0, 2};
-    forms::ControlArray<forms::PictureBox> AniPict_Alpha{&MBFrm_Holder(6), 1, 1};
-    forms::CommandButton CACmd_Test{&MBFrm_Holder(6)};
-    forms::ControlArray<forms::CheckBox> MBChk_AutoPlay{&MBFrm_Holder(6), 1, 2};
-    forms::ControlArray<forms::Label> MBLbl_AutoPlay{&MBFrm_Holder(6), 0, 5};
-    forms::Slider MBSldr_AutoPlayInterval{&MBFrm_Holder(6)};
-
-    // --- Speaking tab (page 5).
-    forms::Frame Frame2{&OptionsFrm(5)};
-    forms::ControlArray<forms::CheckBox> SPKChk_Choices{&Frame2, 0, 6};
-    forms::ControlArray<forms::Label> SPKLbl_General{&Frame2, 0, 10};
-
     // --- Events.
     void Form_Load() override;
     void Form_Activate() override;
@@ -111,10 +111,6 @@ class FrmOptionsForm : public forms::Form {
     void WOcmbo_BackGround_Click();
     void WOImg_CBox_Click(int16_t index);
     void SMnuChk_Display_Click(int16_t index);
-    void CAList_Color_Click();
-    void CAPict_ColorPick_Click();
-    void CAPict_AlphaDisplay_Paint(int16_t index);
-    void CAChk_AllowJr_Click(int16_t index);
     void CASldr_TimerSpeed_Change();
     void ANI_lblGeneral_MouseUp(int16_t index);
     void AniPict_Alpha_MouseUp(int16_t index);
@@ -123,6 +119,10 @@ class FrmOptionsForm : public forms::Form {
     void MBChk_AutoPlay_Click(int16_t index);
     void MBSldr_AutoPlayInterval_Click();
     void SPKChk_Choices_Click(int16_t index);
+    void CAList_Color_Click();
+    void CAPict_ColorPick_Click();
+    void CAPict_AlphaDisplay_Paint(int16_t index);
+    void CAChk_AllowJr_Click(int16_t index);
 
   private:
     void ConnectEvents();
