@@ -1,7 +1,6 @@
 // The options dialog's Colors tab (colour targets, the colour dialog, the previews and their
 // arrows, the save) and the Animation tab's letter preview on the animation timer.
-#include "options/frm_options.h"
-#include "tests/shell/shell_fixture.h"
+#include "tests/options/options_fixture.h"
 #include "tracing/trace_engine.h"
 
 #include <cstring>
@@ -11,8 +10,6 @@
 
 namespace {
 
-enum { kDefaults = 0, kApply = 1, kOK = 2, kCancel = 3 };
-enum { tabColors = 4, tabAnimation = 5 };
 enum {
     tgBGForm = 0,
     tgBGAlpha,
@@ -29,28 +26,17 @@ enum {
     tgToDo
 };
 
-class ColorsTest : public ShellTest {
+class ColorsTest : public OptionsTest {
   protected:
     void TearDown() override {
         forms::SetColorDialogResponder(nullptr);
         TraceAnim = TraceData{};
         AlphaOpt = AlphaData{};
-        ShellTest::TearDown();
+        OptionsTest::TearDown();
     }
-    // The program started, the options password off, the dialog opened on the tab.
+    // The dialog opened on the tab, the tab shown.
     void Open(int tab) {
-        StartAndShow();
-        StopAnimTimer(); // the tracing screen's own animation is not under test
-        Settings.PWOptions = forms::vbFalse;
-        ShowOptionsDialog();
-        h.Pump();
-        ASSERT_TRUE(OptionsShown());
-        O().Tabs_Options.SetSelectedItem(tab);
-        h.Pump();
-    }
-    FrmOptionsForm& O() { return *OptionsForm; }
-    void Press(int button) {
-        O().OptCmd_Commands_Click(static_cast<int16_t>(button));
+        OptionsTest::Open(tab);
         h.Pump();
     }
     // The colour dialog answers with the colour (nullopt: Cancel) when the swatch is clicked.
@@ -73,18 +59,6 @@ class ColorsTest : public ShellTest {
         const forms::Label& a = O().CAlbl_Arrow(0);
         x = a.Left() + a.Width() - 4;
         y = a.Top() + a.Height() - 6;
-    }
-    // The Colors tab's sections as the settings file holds them.
-    UserSet FromFile() {
-        EXPECT_EQ(ReadSettingsFile(), forms::vbTrue);
-        UserSet rec;
-        SectionAlphabetColors(umRead, rec, rec);
-        SectionBackGroundColor(umRead, rec, rec);
-        SectionWordColors(umRead, rec, rec);
-        SectionLabelColors(umRead, rec, rec);
-        SectionAllowColorChanging(umRead, rec, rec);
-        SectionBGFormColors(umRead, rec, rec);
-        return rec;
     }
 };
 
