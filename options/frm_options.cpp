@@ -8,6 +8,7 @@
 #include "shell/frm_menu_music.h"
 #include "shell/settings_file.h"
 #include "shell/user_set.h"
+#include "tracing/animation.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -69,6 +70,7 @@ FrmOptionsForm::FrmOptionsForm() {
     BuildDrawingTab();
     BuildAnimationTab();
     BuildSpeakingTab();
+    BuildColorsTab();
     ConnectEvents();
 }
 
@@ -107,6 +109,22 @@ void FrmOptionsForm::ConnectEvents() {
     // The slider's mouse-up runs its click.
     MBSldr_AutoPlayInterval.Click = [this] { MBSldr_AutoPlayInterval_Click(); };
     SPKChk_Choices.Click = [this](int i) { SPKChk_Choices_Click(static_cast<int16_t>(i)); };
+    CAList_Color.Click = [this] { CAList_Color_Click(); };
+    CAPict_ColorPick.Click = [this] { CAPict_ColorPick_Click(); };
+    CAPict_AlphaDisplay.Paint = [this](int i) {
+        CAPict_AlphaDisplay_Paint(static_cast<int16_t>(i));
+    };
+    CAChk_AllowJr.Click = [this](int i) { CAChk_AllowJr_Click(static_cast<int16_t>(i)); };
+    // A click on any part of a preview steps to the next colour target.
+    const auto next = [this] { CASelectNextTarget(); };
+    const auto nextOf = [this](int) { CASelectNextTarget(); };
+    CAfrm_BGDisplay.Click = next;
+    CAimg_BGDisplay.Click = nextOf;
+    CAlbl_Alpha.Click = nextOf;
+    CAlbl_AlphaShdw.Click = nextOf;
+    CAlbl_Arrow.Click = nextOf;
+    CALbl_Word.Click = nextOf;
+    CAPict_AlphaDisplay.MouseUp = [this](int, int, int, float, float) { CASelectNextTarget(); };
 }
 
 void FrmOptionsForm::Form_Load() {
@@ -249,6 +267,9 @@ void FrmOptionsForm::Form_Activate() {
 }
 
 void FrmOptionsForm::Form_Unload(int16_t&) {
+    // A letter preview still running would go on drawing on this dialog's picture after it went.
+    if (TraceAnim.AnimKind == akPreviewStep) StopAnimTimer();
+    if (AlphaOpt.Board == &AniPict_Alpha(1)) AlphaOpt.Board = nullptr;
     if (FrmMain.IsLoaded() && FrmMain->Visible()) EnableMainForm();
 }
 

@@ -5,11 +5,13 @@
 #include "forms/check_box.h"
 #include "forms/combo_box.h"
 #include "forms/command_button.h"
+#include "forms/common_dialog.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/frame.h"
 #include "forms/image.h"
 #include "forms/label.h"
+#include "forms/list_box.h"
 #include "forms/option_button.h"
 #include "forms/picture_box.h"
 #include "forms/shape.h"
@@ -17,6 +19,7 @@
 #include "forms/tab_strip.h"
 #include "forms/text_box.h"
 #include "shell/user_set.h"
+#include "tracing/alpha_data.h"
 
 #include <cstdint>
 #include <string>
@@ -113,6 +116,31 @@ class FrmOptionsForm : public forms::Form {
     forms::ControlArray<forms::CheckBox> SPKChk_Choices{&Frame2, 0, 6};
     forms::ControlArray<forms::Label> SPKLbl_General{&Frame2, 0, 10};
 
+    // --- Colors tab (page 3): the list of colour targets and the swatch beside the previews: the
+    // letter display (the letter or the word labels on it) and, over it, a small copy of the
+    // background form. Arrows 0 and 1 point on the letter display, 2 and 3 on the background.
+    forms::Frame CAFrm_Holder{&OptionsFrm(3)};
+    forms::PictureBox CAPict_Holder{&CAFrm_Holder};
+    forms::ListBox CAList_Color{&CAPict_Holder};
+    forms::PictureBox CAPict_ColorPick{&CAPict_Holder};
+    forms::ControlArray<forms::CheckBox> CAChk_AllowJr{&CAPict_Holder, 0, 1};
+    forms::ControlArray<forms::Label> CALbl_Color{&CAPict_Holder, 0, 1};
+    forms::ControlArray<forms::PictureBox> CAPict_AlphaDisplay{&CAPict_Holder, 0, 0};
+    forms::ControlArray<forms::Label> CALbl_Word{&CAPict_AlphaDisplay(0), 0, 3};
+    forms::Frame CAfrm_BGDisplay{&CAPict_Holder};
+    forms::ControlArray<forms::Image> CAimg_BGDisplay{&CAfrm_BGDisplay, 0, 3};
+    forms::ControlArray<forms::Label> CAlbl_AlphaShdw{&CAfrm_BGDisplay, 0, 3};
+    forms::ControlArray<forms::Label> CAlbl_Alpha{&CAfrm_BGDisplay, 0, 3};
+    forms::ControlArray<forms::Label> CAlbl_Arrow{
+        [this](int i) -> forms::Container* {
+            return i <= 1 ? static_cast<forms::Container*>(&CAPict_AlphaDisplay(0))
+                          : &CAfrm_BGDisplay;
+        },
+        0, 3};
+    forms::CommonDialog CommonDialog{this};
+    // The letter the Colors tab draws, always the capital A.
+    AlphaData CAPreviewAlpha;
+
     // --- Events.
     void Form_Load() override;
     void Form_Activate() override;
@@ -146,6 +174,10 @@ class FrmOptionsForm : public forms::Form {
     void MBChk_AutoPlay_Click(int16_t index);
     void MBSldr_AutoPlayInterval_Click();
     void SPKChk_Choices_Click(int16_t index);
+    void CAList_Color_Click();
+    void CAPict_ColorPick_Click();
+    void CAPict_AlphaDisplay_Paint(int16_t index);
+    void CAChk_AllowJr_Click(int16_t index);
 
   private:
     void ConnectEvents();
@@ -199,10 +231,25 @@ class FrmOptionsForm : public forms::Form {
     void SMnuDefaults();
 
     // Colors tab.
+    void BuildColorsTab();
     void CALoadTab();
+    void CAReadSettings();
+    void CADisplayTab();
+    void CAShowBGDisplay();
+    void CALayoutTab();
+    void CASaveSettings();
     void CAApply();
     void CACommand(int16_t index);
     void CADefaults();
+    void CAHLSelection();
+    void CAPickColor();
+    void CASelectNextTarget();
+    void CADrawPreviewLetter();
+    void CAPositionArrows(int16_t x, int16_t y);
+    void CAShowBackgroundPreview(int16_t x, int16_t y);
+    void CAShowLetterPreview();
+    void CAStopPreviewAnimation();
+    void CARedrawAlphaDisplay(AlphaData& rec, const UserSet& settings);
 
     // Animation tab.
     void BuildAnimationTab();

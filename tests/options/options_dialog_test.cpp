@@ -440,9 +440,9 @@ TEST_F(OptionsTest, SpeakingDefaultsTicksAndEnablesAll) {
     EXPECT_EQ(Settings.Speaking(3), forms::vbTrue);
 }
 
-// --- Tabs still to come close the dialog without saving.
+// --- Colors tab (more in colors_tab_test.cpp).
 
-TEST_F(OptionsTest, OkOnATabNotYetBuiltClosesTheDialog) {
+TEST_F(OptionsTest, OkOnTheColorsTabClosesTheDialog) {
     Open(tabColors);
     Press(kOK);
     EXPECT_FALSE(OptionsShown());

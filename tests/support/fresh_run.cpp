@@ -38,6 +38,7 @@ void ResetProgramState() {
     LabelRecolour = forms::vbFalse;
     LabelIndexHot = NoneCode;
     TraceAnim = TraceData{};
+    AlphaOpt = AlphaData{}; // the options preview's letter, drawn on a dialog that is gone
     AlphaDone = AlphaDoneTable{};
     LevelDone = {};
     BoardsArranged = forms::vbFalse; // a fresh run lays the tracing screen out anew
