@@ -24,8 +24,9 @@ std::string ChooseSoundFont(const std::vector<std::string>& candidates) {
 
 std::string ApplySoundFont() {
     const char* fromUser = std::getenv("SDL_SOUNDFONTS");
-    if (fromUser && *fromUser) return fromUser; // SDL_mixer reads it itself
-    const std::string chosen = ChooseSoundFont(SoundFontCandidates());
+    // A set named once stays named over the environment, so the user's choice is named too.
+    const std::string chosen =
+        fromUser && *fromUser ? std::string(fromUser) : ChooseSoundFont(SoundFontCandidates());
     Mix_SetSoundFonts(chosen.empty() ? nullptr : chosen.c_str());
     return chosen;
 }
