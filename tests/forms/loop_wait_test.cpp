@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -161,6 +162,53 @@ TEST(StartUpTest, WorkTheFirstScreenDoesNotNeedRunsOnceItIsShown) {
     EXPECT_FALSE(tuneLoadedInLoad) << "the tune waits for the first screen";
     EXPECT_TRUE(tuneLoadedAfter);
     EXPECT_TRUE(tuneHeardAfter) << "Play given during the start-up starts the tune then";
+}
+
+std::string speakingFile;
+bool deviceClosedInLoad = false, playingInLoad = false, heardAfter = false;
+int modeAfter = 0;
+
+struct SpeakingForm : Form {
+    SoundChannel voice;
+    Timer check{this};
+    SpeakingForm() {
+        check.SetInterval(20);
+        check.Tick = [this] {
+            heardAfter = Mix_Playing(-1) > 0;
+            modeAfter = voice.Mode();
+            Unload();
+        };
+    }
+    void Form_Load() override {
+        int freq = 0, channels = 0;
+        Uint16 format = 0;
+        voice.SetFileName(speakingFile);
+        voice.SetCommand("Open");
+        voice.SetCommand("Play");
+        playingInLoad = voice.Mode() == mciModePlay;
+        // The device waits for the first screen; the sound's clock does not.
+        deviceClosedInLoad = Mix_QuerySpec(&freq, &format, &channels) == 0;
+    }
+};
+
+TEST_F(LoopWaitTest, ASoundStartedDuringTheStartUpReachesTheMixerOnceTheScreenShows) {
+    // In a fresh process, where no test has opened the audio device yet.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    wo_test::WriteWave(Wave(), 1000);
+    const std::string file = Wave();
+    EXPECT_EXIT(
+        {
+            testsupport::Headless h;
+            DefaultInstance<SpeakingForm> form;
+            speakingFile = file;
+            Application::Run(form);
+            std::fprintf(stderr, "closed %d playing %d heard %d mode %d\n", deviceClosedInLoad,
+                         playingInLoad, heardAfter, modeAfter);
+            const bool ok =
+                deviceClosedInLoad && playingInLoad && heardAfter && modeAfter == mciModePlay;
+            std::_Exit(ok ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "closed 1 playing 1 heard 1 mode 526");
 }
 
 TEST(StartUpTest, OutsideTheStartUpWorkRunsAtOnce) {
