@@ -550,6 +550,7 @@ void Application::Shutdown() {
     a.capture = a.hover = {};
     a.buttons = a.shift = 0;
     a.wakes = 0;
+    a.wakeAt.clear();
     detail::StopScreen();
     backend::Close();
     a.started = false;

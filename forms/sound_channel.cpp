@@ -81,6 +81,7 @@ struct SoundChannel::Samples {
     Mix_Chunk* chunk = nullptr;
     Mix_Chunk view{};           // what plays: the chunk from the starting frame on
     std::vector<uint8_t> bytes; // the file, until the device opens
+    double startedFromMs = 0;   // where the last start meanwhile began
     ~Samples() {
         if (chunk) Mix_FreeChunk(chunk);
     }
@@ -112,8 +113,9 @@ bool EnsureAudioOpen() {
 }
 
 // Opening the device takes long (the sound servers and drivers are tried in turn), so during the
-// program's start-up it waits for the first screen; sounds opened meanwhile keep their bytes and
-// their clock, and reach the mixer then, a playing one at the place it has reached.
+// program's start-up it waits for the first screen. Sounds opened meanwhile keep their bytes and
+// their clock; one still playing by its clock then starts on the mixer from where it was started,
+// so the whole of it is heard (its clock starts again with it, a moment later).
 void OpenDeferredAudio() {
     deferredOpenQueued = false;
     EnsureAudioOpen();
@@ -211,8 +213,8 @@ void SoundChannel::LoadPending() {
     if (!Audio().open) return;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     samples_->chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
-    Settle();
-    if (samples_->chunk && mode_ == mciModePlay) StartMixer(ClockMs() - startedAt_);
+    Settle(); // ended by its clock meanwhile: it stays ended, as the program saw it
+    if (samples_->chunk && mode_ == mciModePlay) StartMixer(samples_->startedFromMs);
 }
 
 bool SoundChannel::Open() {
@@ -281,6 +283,7 @@ void SoundChannel::StartMixer(double fromMs) {
     mode_ = mciModePlay;
     // The loop wakes when the sound's time is up, for whoever waits on Mode().
     detail::SetWakeAt(this, static_cast<int64_t>(std::ceil(startedAt_ + lengthMs_)));
+    if (samples_ && !samples_->chunk) samples_->startedFromMs = fromMs;
     if (!samples_ || !samples_->chunk || !Audio().open) return;
     Mix_Chunk* chunk = samples_->chunk;
     AudioState& a = Audio();
