@@ -4,7 +4,6 @@
 #include "forms/forms.h"
 #include "forms/input.h"
 #include "forms/msgbox.h"
-#include "options/options_dialog.h"
 #include "shell/forms_list.h"
 #include "shell/frm_main.h"
 #include "shell/settings_file.h"
@@ -201,7 +200,6 @@ void Runner::StopProgram() {
             Fail(std::string("the end of the program failed: ") + e.what());
         }
     }
-    OptionsForm.reset();
     headless_.reset();
 }
 
