@@ -48,7 +48,7 @@ bool ending = false;
 
 [[noreturn]] void FontInstallationFailed() {
     forms::MsgBox(fontErrorText, forms::vbCritical | forms::vbOKOnly, fontErrorTitle);
-    EndProgram();
+    EndProgram(kEndOnError);
 }
 
 // A step of the end that fails must not keep the program from ending.
@@ -84,10 +84,10 @@ void AppStartup() {
         ShowStartPassword();
     } catch (const forms::RuntimeError& e) {
         forms::MsgBox(startupErrorText + e.Description(), forms::vbOKOnly, appTitle);
-        EndProgram();
+        EndProgram(kEndOnError);
     } catch (const std::exception& e) {
         forms::MsgBox(startupErrorText + std::string(e.what()), forms::vbOKOnly, appTitle);
-        EndProgram();
+        EndProgram(kEndOnError);
     }
 }
 
@@ -213,7 +213,7 @@ bool ProgramEnding() {
     return ending;
 }
 
-void EndProgram() {
+void EndProgram(int status) {
     ending = true;
     // The dumps are diagnostics: failing to write them must not keep the program running.
     EvenIfItFails([] { DumpDebugAll(); });
@@ -233,9 +233,9 @@ void EndProgram() {
     UnloadIfLoaded(FrmMenuLessons);
     UnloadIfLoaded(FrmOptions);
     UnloadIfLoaded(FrmMain);
-    forms::EndProcess(0);
+    forms::EndProcess(status);
 }
 
 void TerminateApp() {
-    EndProgram();
+    EndProgram(kEndOnError);
 }

@@ -2,6 +2,7 @@
 #include "tests/shell/shell_fixture.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -118,6 +119,161 @@ TEST_F(ShellTest, WithoutThePasswordAtStartNoDialogShows) {
     ASSERT_TRUE(Start());
     EXPECT_FALSE(FrmPassWord.IsLoaded());
     EXPECT_EQ(PasswordAtStart, 0);
+}
+
+// --- The exit status the parent sees.
+
+// Each way start-up can fail, through the runtime's Run as the executable calls it.
+struct ErrorEndCase {
+    const char* name;
+    void (*damage)(const wotest::TempProgramFolder& folder);
+    const char* prompt; // the start of the box's text
+};
+
+class ErrorEndTest : public ShellTest, public ::testing::WithParamInterface<ErrorEndCase> {};
+
+TEST_P(ErrorEndTest, GivesANonZeroExitStatus) {
+    GetParam().damage(folder);
+    EXPECT_NE(forms::Application::Run(FrmMain), 0);
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(h.MsgBoxes()[0].prompt.rfind(GetParam().prompt, 0), 0u) << h.MsgBoxes()[0].prompt;
+    EXPECT_FALSE(FrmMain.IsLoaded());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, ErrorEndTest,
+    ::testing::Values(ErrorEndCase{"MissingSettingsFile",
+                                   [](const wotest::TempProgramFolder& f) {
+                                       fs::remove(f.File("WiseOwlet.Dbf"));
+                                   },
+                                   "Unable to locate WiseOwlet.Dbf"},
+                      ErrorEndCase{
+                          "UnreadableSettingsFile",
+                          [](const wotest::TempProgramFolder& f) { f.Write("WiseOwlet.Dbf", ""); },
+                          "Error opening WiseOwlet.Dbf"},
+                      ErrorEndCase{"DamagedSettingsFile",
+                                   [](const wotest::TempProgramFolder& f) {
+                                       f.Write("WiseOwlet.Dbf", f.Read("WiseOwlet.Dbf") + "junk");
+                                   },
+                                   "WiseOwlet.Dbf is damaged"},
+                      ErrorEndCase{"StartupError",
+                                   [](const wotest::TempProgramFolder& f) {
+                                       UserSet rec;
+                                       ProcessAllSections(umDefaults, rec, rec);
+                                       rec.UserLevel = 9;
+                                       IniText.clear();
+                                       ProcessAllSections(umWrite, rec, rec);
+                                       WriteSettingsFile(IniText, f.File("WiseOwlet.Dbf"));
+                                       IniText.clear();
+                                   },
+                                   kStartupError},
+                      ErrorEndCase{"FontFailure",
+                                   [](const wotest::TempProgramFolder& f) {
+                                       fs::remove(f.File("Fonts/VAGROLN"));
+                                   },
+                                   kFontError}),
+    [](const ::testing::TestParamInfo<ErrorEndCase>& info) { return info.param.name; });
+
+TEST_F(ShellTest, AChosenEndGivesExitStatusZero) {
+    forms::PostQuit(); // the window's close, as soon as the program runs
+    EXPECT_EQ(forms::Application::Run(FrmMain), 0);
+    EXPECT_TRUE(h.MsgBoxes().empty());
+}
+
+// --- Values the program cannot use.
+
+struct BadValueCase {
+    const char* name;
+    void (*change)(UserSet& s);
+    const char* description; // after "WiseOwlet.Dbf: "
+};
+
+class BadValueTest : public ShellTest, public ::testing::WithParamInterface<BadValueCase> {};
+
+TEST_P(BadValueTest, IsRefusedAtStartupNamingItsKey) {
+    WriteSettings(GetParam().change);
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(h.MsgBoxes()[0].prompt,
+              std::string(kStartupError) + "WiseOwlet.Dbf: " + GetParam().description);
+    EXPECT_EQ(h.MsgBoxes()[0].title, "WiseOwlet");
+    EXPECT_FALSE(FrmMain.IsLoaded());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, BadValueTest,
+    ::testing::Values(
+        BadValueCase{"UserLevel", [](UserSet& s) { s.UserLevel = 9; },
+                     "UserLevel=9 is outside 0 to 2"},
+        BadValueCase{"AlphabetType", [](UserSet& s) { s.AlphabetType = 7; },
+                     "AlphabetType=7 is outside 0 to 3"},
+        BadValueCase{"Instrument", [](UserSet& s) { s.Instrument = 999; },
+                     "Instrument=999 is outside 0 to 5"},
+        BadValueCase{"NumbersBackwards",
+                     [](UserSet& s) {
+                         s.NumbersStart = 50;
+                         s.NumbersEnd = -3;
+                     },
+                     "NumbersStart=50 is outside 1 to 30"},
+        BadValueCase{"NumbersEndBelowOne", [](UserSet& s) { s.NumbersEnd = -3; },
+                     "NumbersEnd=-3 is outside 1 to 30"},
+        BadValueCase{"NumbersTooFew",
+                     [](UserSet& s) {
+                         s.NumbersStart = 10;
+                         s.NumbersEnd = 13;
+                     },
+                     "NumbersStart=10 and NumbersEnd=13 do not span five numbers"},
+        BadValueCase{"NumbersStepTooLong", [](UserSet& s) { s.NumbersStep = 15; },
+                     "NumbersStep=15 is more than half the range from NumbersStart to NumbersEnd"},
+        BadValueCase{"NumbersStepZero", [](UserSet& s) { s.NumbersStep = 0; },
+                     "NumbersStep=0 is outside 1 to 30"},
+        BadValueCase{"AlphabetStartNotALetter", [](UserSet& s) { s.AlphabetStart = "7"; },
+                     "AlphabetStart=7 is not a capital letter A to Z"},
+        BadValueCase{"AlphabetEndSmall", [](UserSet& s) { s.AlphabetEnd = "z"; },
+                     "AlphabetEnd=z is not a capital letter A to Z"},
+        BadValueCase{"AlphabetBackwards",
+                     [](UserSet& s) {
+                         s.AlphabetStart = "M";
+                         s.AlphabetEnd = "C";
+                     },
+                     "AlphabetStart=M and AlphabetEnd=C do not span five letters"},
+        BadValueCase{"AnimSpeedNegative", [](UserSet& s) { s.AnimSpeed = -5; },
+                     "AnimSpeed=-5 is outside 1 to 100"},
+        BadValueCase{"AnimSpeedZero", [](UserSet& s) { s.AnimSpeed = 0; },
+                     "AnimSpeed=0 is outside 1 to 100"},
+        BadValueCase{"AutoPlayPause", [](UserSet& s) { s.AutoPlayPause = 0; },
+                     "AutoPlayPause=0 is outside 1000 to 10000"},
+        BadValueCase{"Volume", [](UserSet& s) { s.Volume = 100; },
+                     "Volume=100 is outside -10000 to 0"},
+        BadValueCase{"LessonID", [](UserSet& s) { s.LessonID = 5; },
+                     "LessonID=5 is outside 0 to 1"},
+        BadValueCase{"BGFormOpt", [](UserSet& s) { s.BGFormOpt = 4; },
+                     "BGFormOpt=4 is outside 0 to 3"},
+        BadValueCase{"ColourBeyond24Bits", [](UserSet& s) { s.BGColor = 0x1000000; },
+                     "BGColor=16777216 is outside 0 to 16777215"},
+        BadValueCase{"NegativeColour", [](UserSet& s) { s.ColorWord = -1; },
+                     "ColorWord=-1 is outside 0 to 16777215"}),
+    [](const ::testing::TestParamInfo<BadValueCase>& info) { return info.param.name; });
+
+TEST_F(ShellTest, ValuesAtTheEdgesOfTheirRangesStart) {
+    WriteSettings([](UserSet& s) {
+        s.UserLevel = ulLevel3;
+        s.AlphabetType = atNumbers;
+        s.Instrument = 5;
+        s.NumbersStart = 26;
+        s.NumbersEnd = 30;
+        s.NumbersStep = 2;
+        s.AlphabetStart = "V";
+        s.AlphabetEnd = "Z";
+        s.AnimSpeed = 1;
+        s.AutoPlayPause = 10000;
+        s.Volume = -10000;
+        s.BGColor = 0xFFFFFF;
+        s.BGFormOpt = 3;
+    });
+    ASSERT_TRUE(Start()) << (h.MsgBoxes().empty() ? "" : h.MsgBoxes().back().prompt);
+    EXPECT_EQ(Settings.NumbersStart, 26);
+    EXPECT_EQ(Settings.AnimSpeed, 1);
 }
 
 // --- Fonts.
