@@ -107,6 +107,23 @@ TEST_F(OptionsTest, ApplyOnOneTabSavesThatTabOnly) {
     EXPECT_EQ(PendingAction, paResume);
 }
 
+// Started with no background, then a background asked for while one of its pictures is gone.
+TEST_F(OptionsTest, ABackgroundWithAMissingPictureComesUpAndTheSaveRuns) {
+    WriteSettings([](UserSet& s) { s.BGFormOpt = 3; });
+    HideMedia("Images/A.jpg");
+    Open(tabGeneral);
+    ASSERT_FALSE(FrmBackGround.IsLoaded());
+    O().WOcmbo_BackGround.SetListIndex(0);
+    Press(kApply);
+    EXPECT_TRUE(h.MsgBoxes().empty()) << LastPrompt();
+    EXPECT_TRUE(OptionsShown());
+    EXPECT_EQ(BGFormShown, forms::vbTrue);
+    EXPECT_TRUE(FrmBackGround->Visible());
+    EXPECT_EQ(FrmBackGround->BGimg_Background(0).Picture(), nullptr);
+    EXPECT_FALSE(FrmGeneral.IsLoaded()) << "the please-wait window went";
+    EXPECT_EQ(FromFile().BGFormOpt, 0) << "the save ran";
+}
+
 TEST_F(OptionsTest, DefaultsAsksAndItsCancelChangesNothing) {
     WriteSettings([](UserSet& s) { s.BGFormOpt = 1; });
     Open(tabGeneral);
