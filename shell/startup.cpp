@@ -144,12 +144,22 @@ void InstallFontFiles() {
                 stored.resize(stored.size() - 4); // the font files ship without ".TTF"
                 forms::CopyFile(appFonts + stored, ttfPath);
             }
-            if (forms::FileExists(fotPath)) forms::DeleteFile(fotPath);
-            if (forms::CreateScalableFontResource(0, fotPath, ttfPath, std::string(1, '\0')) == 0) {
-                DebugLog("Unable to create FOT file " + fot, forms::vbFalse);
-                FontInstallationFailed();
+            // A resource file that already names this font is kept: the program folder may be
+            // read-only, and rewriting an unchanged file would only fail there.
+            const std::string noPath(1, '\0');
+            int added = -1;
+            if (!forms::FontResourceIsFor(0, fotPath, ttfPath, noPath)) {
+                if (forms::FileExists(fotPath)) forms::DeleteFile(fotPath);
+                if (forms::CreateScalableFontResource(0, fotPath, ttfPath, noPath) == 0) {
+                    DebugLog("Unable to create FOT file " + fot, forms::vbFalse);
+                    // Where the folder cannot take the resource file, the font file itself is
+                    // added; only a font file that is no font is fatal.
+                    added = forms::AddFontResource(ttfPath);
+                    if (added == 0) FontInstallationFailed();
+                }
             }
-            if (forms::AddFontResource(fotPath) != 1) {
+            if (added < 0) added = forms::AddFontResource(fotPath);
+            if (added != 1) {
                 FontName(k) = "Arial";
                 FontSubstituted(k) = forms::vbTrue;
                 DebugLog("**NOT** Installed : \r\n" + fot, forms::vbFalse);

@@ -1,6 +1,7 @@
 // Start-up in its order, its error box, the font installation, and the one way the program ends.
 #include "tests/shell/shell_fixture.h"
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 
@@ -356,6 +357,42 @@ TEST_F(FontTest, AFontResourceThatCannotBeMadeEndsWithTheFontBox) {
               std::string::npos);
     EXPECT_FALSE(fs::exists(Fot("WINGDNG2.FOT"))) << "the third font is never reached";
     EXPECT_TRUE(forms::FontFolderViewerLog().empty());
+}
+
+// Every start of a new process finds its faces missing again; the program folder, which may be
+// read-only, must not be written when its resource files already say what they would say.
+TEST_F(FontTest, ALaterStartWritesNothingInTheProgramFolder) {
+    InstallFonts();
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    for (const char* fot : {"VAGRON.FOT", "VAGROLN.FOT", "WINGDNG2.FOT"})
+        fs::last_write_time(Fot(fot), old);
+    const auto folderTime = fs::last_write_time(folder.File("Fonts"));
+
+    forms::FontRegistry::Instance().Reset(); // as a new process finds it
+    for (int k = 0; k <= 2; ++k)
+        FontSubstituted(k) = forms::vbFalse;
+    InstallFonts();
+    EXPECT_TRUE(h.MsgBoxes().empty());
+    for (const char* fot : {"VAGRON.FOT", "VAGROLN.FOT", "WINGDNG2.FOT"})
+        EXPECT_EQ(fs::last_write_time(Fot(fot)), old) << fot << " was written again";
+    EXPECT_EQ(fs::last_write_time(folder.File("Fonts")), folderTime) << "no file made or removed";
+    for (int k = 0; k <= 2; ++k)
+        EXPECT_EQ(FontSubstituted(k), forms::vbFalse) << k;
+    EXPECT_EQ(IsFontInstalled("VAGROUNDED BT"), forms::vbTrue);
+}
+
+// Where no resource file can be written (here a folder stands in each one's place; as root no
+// permission would stop the write), the faces are still added from the font files themselves.
+TEST_F(FontTest, AProgramFolderThatTakesNoResourceFileStillGetsItsFonts) {
+    for (const char* fot : {"VAGRON.FOT", "VAGROLN.FOT", "WINGDNG2.FOT"})
+        fs::create_directory(Fot(fot));
+    InstallFonts();
+    EXPECT_TRUE(h.MsgBoxes().empty()) << h.MsgBoxes().front().prompt;
+    EXPECT_EQ(FontName(0), "VAGROUNDED BT");
+    EXPECT_EQ(FontName(1), "VAGROUNDED LT");
+    for (int k = 0; k <= 2; ++k)
+        EXPECT_EQ(FontSubstituted(k), forms::vbFalse) << k;
+    EXPECT_EQ(IsFontInstalled("VAGROUNDED LT"), forms::vbTrue);
 }
 
 TEST(TrimAtNull, CutsAtTheFirstNul) {
