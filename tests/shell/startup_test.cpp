@@ -3,7 +3,7 @@
 
 #include <chrono>
 #include <filesystem>
-#include <functional>
+#include <ostream>
 
 namespace {
 
@@ -118,6 +118,10 @@ struct ErrorEndCase {
     const char* prompt; // the start of the box's text
 };
 
+void PrintTo(const ErrorEndCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ErrorEndTest : public ShellTest, public ::testing::WithParamInterface<ErrorEndCase> {};
 
 TEST_P(ErrorEndTest, GivesANonZeroExitStatus) {
@@ -175,6 +179,10 @@ struct BadValueCase {
     void (*change)(UserSet& s);
     const char* description; // after "WiseOwlet.Dbf: "
 };
+
+void PrintTo(const BadValueCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BadValueTest : public ShellTest, public ::testing::WithParamInterface<BadValueCase> {};
 
