@@ -139,6 +139,9 @@ class Control {
     MouseHandler MouseDown;
     MouseHandler MouseMove;
     MouseHandler MouseUp;
+    // The control became, or stopped being, its form's focused control.
+    EventHandler GotFocus;
+    EventHandler LostFocus;
 
     // Internal: for the runtime's dispatch, drawing and hit testing.
     bool Windowed() const { return windowed_; }

@@ -164,9 +164,14 @@ void Form::SetFocus() {
 void Form::SetActiveControl(Control* c) {
     if (c == activeControl_) return;
     if (c && (c->OwnerForm() != this || !c->TakesFocus())) return;
-    if (activeControl_) activeControl_->Invalidate();
+    Control* old = activeControl_;
+    if (old) old->Invalidate();
     activeControl_ = c;
     if (c) c->Invalidate();
+    // The old control's handler may move the focus on; the new one hears of it only if it still
+    // has it.
+    if (old && old->LostFocus) old->LostFocus();
+    if (c && activeControl_ == c && c->GotFocus) c->GotFocus();
 }
 
 void Form::SetWindowState(int state) {

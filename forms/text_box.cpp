@@ -1,7 +1,10 @@
 // Text boxes: a single-line entry with its text, a mask, and the keys it takes while focused.
 #include "forms/text_box.h"
 
+#include "forms/control_parts.h"
 #include "forms/form.h"
+
+#include <algorithm>
 
 namespace forms {
 
@@ -10,8 +13,22 @@ TextBox::TextBox(Container* container) : Control(container, true) {}
 void TextBox::SetText(const std::string& t) {
     if (t == text_) return;
     text_ = t;
+    selStart_ = selLength_ = 0;
     Invalidate();
     if (Change) Change();
+}
+
+void TextBox::SetSelStart(int n) {
+    const int size = static_cast<int>(text_.size());
+    selStart_ = n < 0 ? 0 : (n > size ? size : n);
+    if (selStart_ + selLength_ > size) selLength_ = size - selStart_;
+    Invalidate();
+}
+
+void TextBox::SetSelLength(int n) {
+    const int room = static_cast<int>(text_.size()) - selStart_;
+    selLength_ = n < 0 ? 0 : (n > room ? room : n);
+    Invalidate();
 }
 
 void TextBox::SetPasswordChar(const std::string& c) {
@@ -54,11 +71,22 @@ void TextBox::RaiseKeyUp(int16_t& keyCode, int16_t shift) {
 void TextBox::RaiseKeyPress(int16_t& keyAscii) {
     if (KeyPress) KeyPress(keyAscii);
     const int16_t key = keyAscii;
+    const size_t start = static_cast<size_t>(selStart_), length = static_cast<size_t>(selLength_);
+    const std::string before = text_.substr(0, start), after = text_.substr(start + length);
     if (key == 8) {
-        if (!text_.empty()) SetText(text_.substr(0, text_.size() - 1));
+        if (length > 0) {
+            selLength_ = 0;
+            SetText(before + after);
+        } else if (!text_.empty()) {
+            SetText(text_.substr(0, text_.size() - 1));
+        }
     } else if (key >= 32 && key != 127 && key <= 255) {
-        if (maxLength_ == 0 || static_cast<int>(text_.size()) < maxLength_)
-            SetText(text_ + static_cast<char>(key));
+        const char c = static_cast<char>(key);
+        if (maxLength_ == 0 || static_cast<int>(text_.size() - length) < maxLength_) {
+            // Cleared first: the Change handler may select anew.
+            selStart_ = selLength_ = 0;
+            SetText(length > 0 ? before + c + after : text_ + c);
+        }
     }
     // Enter, Esc and other control characters change nothing in a one-line box.
 }
@@ -78,12 +106,29 @@ void TextBox::Draw(Canvas& target, const IRect& clip) {
     const int inner = r.w - 2 * pad - 2;
     // The end of the text stays in view, where the caret is.
     std::string shown = DisplayText();
-    while (!shown.empty() && MeasureText(font_, shown).w > inner)
+    int cut = 0;
+    while (!shown.empty() && MeasureText(font_, shown).w > inner) {
         shown.erase(0, 1);
+        ++cut;
+    }
     const int lh = FontLineHeight(font_);
     const int y = r.y + (r.h - lh) / 2;
     const int32_t colour = Enabled() ? foreColor_ & 0xFFFFFF : 0x808080;
     if (!shown.empty()) DrawText(target, r.x + pad, y, font_, shown, colour);
+    // The selection of the focused box, white on the highlight colour.
+    const int shownSize = static_cast<int>(shown.size());
+    const int s0 = std::clamp(selStart_ - cut, 0, shownSize);
+    const int s1 = std::clamp(selStart_ + selLength_ - cut, 0, shownSize);
+    if (HasFocus() && Enabled() && s1 > s0) {
+        const auto widthOf = [&](int n) {
+            return n == 0 ? 0 : MeasureText(font_, shown.substr(0, static_cast<size_t>(n))).w;
+        };
+        const int x0 = r.x + pad + widthOf(s0), x1 = r.x + pad + widthOf(s1);
+        target.FillRect({x0, y, x1 - x0, lh}, parts::kHighlight);
+        const std::string part =
+            shown.substr(static_cast<size_t>(s0), static_cast<size_t>(s1 - s0));
+        DrawText(target, x0, y, font_, part, 0xFFFFFF);
+    }
     if (HasFocus() && Enabled()) {
         const int cx = r.x + pad + (shown.empty() ? 0 : MeasureText(font_, shown).w) + 1;
         target.FillRect({cx, y, 1, lh}, colour);

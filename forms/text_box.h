@@ -1,8 +1,10 @@
 #pragma once
 // A text box: a windowed, single-line entry. It takes the keys while it has the focus (its form's
 // ActiveControl): a press on it or SetFocus gives it the focus. Typed characters are appended at
-// the end, Backspace removes the last one. Text set from code or typed raises Change, and only
-// when the text changes. With a PasswordChar every character shows as that one.
+// the end, Backspace removes the last one; while part of the text is selected (SelStart and
+// SelLength, set from code) a typed character replaces it and Backspace deletes it. Text set from
+// code or typed raises Change, and only when the text changes; a new text clears the selection.
+// With a PasswordChar every character shows as that one.
 #include "forms/control.h"
 
 #include <cstdint>
@@ -30,6 +32,11 @@ class TextBox : public Control, public FontProperties {
     // 0 none, 1 a sunken frame.
     int BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(int s);
+    // The selection, in characters from the start; set values are kept within the text.
+    int SelStart() const { return selStart_; }
+    void SetSelStart(int n);
+    int SelLength() const { return selLength_; }
+    void SetSelLength(int n);
     // The text as drawn: masked by PasswordChar.
     std::string DisplayText() const;
 
@@ -52,6 +59,7 @@ class TextBox : public Control, public FontProperties {
   private:
     std::string text_, passwordChar_;
     int maxLength_ = 0, borderStyle_ = 1;
+    int selStart_ = 0, selLength_ = 0;
     int32_t foreColor_ = 0x000000, backColor_ = 0xFFFFFF;
 };
 

@@ -56,6 +56,7 @@ FrmOptionsForm::FrmOptionsForm() {
         OptCmd_Commands(i).SetFontSize(8);
     }
     BuildGeneralTab();
+    BuildMenuButtonsTab();
     BuildDrawingTab();
     BuildAnimationTab();
     BuildSpeakingTab();
@@ -69,6 +70,21 @@ void FrmOptionsForm::ConnectEvents() {
     WOcmbo_BackGround.Click = [this] { WOcmbo_BackGround_Click(); };
     WOImg_CBox.Click = [this](int i) { WOImg_CBox_Click(static_cast<int16_t>(i)); };
     SMnuChk_Display.Click = [this](int i) { SMnuChk_Display_Click(static_cast<int16_t>(i)); };
+    MBImg_Buttons.Click = [this](int i) { MBImg_Buttons_Click(static_cast<int16_t>(i)); };
+    MBChk_Choice.Click = [this] { MBChk_Choice_Click(); };
+    MBChk_Level.Click = [this] { MBChk_Level_Click(); };
+    MBChk_AlphaType.Click = [this] { MBChk_AlphaType_Click(); };
+    MBChk_MusicOpt.Click = [this](int i) { MBChk_MusicOpt_Click(static_cast<int16_t>(i)); };
+    MBCmbo_Lessons.Click = [this] { MBCmbo_Lessons_Click(); };
+    MBCmbo_Level.Click = [this] { MBCmbo_Level_Click(); };
+    MBCmbo_AlphaType.Click = [this] { MBCmbo_AlphaType_Click(); };
+    MBCmbo_Instrument.Click = [this] { MBCmbo_Instrument_Click(); };
+    MBSldr_MusicVol.Click = [this] { MBSldr_MusicVol_Click(); };
+    MBTxt_AlphaType.Change = [this](int i) { MBTxt_AlphaType_Change(static_cast<int16_t>(i)); };
+    MBTxt_AlphaType.GotFocus = [this](int i) { MBTxt_AlphaType_GotFocus(static_cast<int16_t>(i)); };
+    MBTxt_AlphaType.LostFocus = [this](int i) {
+        MBTxt_AlphaType_LostFocus(static_cast<int16_t>(i));
+    };
     CASldr_TimerSpeed.Change = [this] { CASldr_TimerSpeed_Change(); };
     ANI_lblGeneral.MouseUp = [this](int i, int, int, float, float) {
         ANI_lblGeneral_MouseUp(static_cast<int16_t>(i));

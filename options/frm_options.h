@@ -12,12 +12,15 @@
 #include "forms/label.h"
 #include "forms/option_button.h"
 #include "forms/picture_box.h"
+#include "forms/shape.h"
 #include "forms/slider.h"
 #include "forms/tab_strip.h"
 #include "forms/text_box.h"
 
 #include <cstdint>
 #include <string>
+
+struct UserSet;
 
 // The texts of the defaults question: the tab's line, then the question.
 std::string DefaultsPrompt(const std::string& tabName);
@@ -48,14 +51,51 @@ class FrmOptionsForm : public forms::Form {
     forms::ControlArray<forms::Image> WOImg_CBox{&WO_PictTitleBar, 0, 1};
     forms::ControlArray<forms::OptionButton> WOOpt_ClearLevels{&WOfrm_Holder(3), 0, 2};
 
+    // --- Menu Buttons tab (page 1): the strip of button pictures, the selected button's help,
+    // and one settings frame per button, all in one place. The settings frames' array also
+    // holds the Animation tab's frame (6).
+    forms::PictureBox MB_PictHolder{&OptionsFrm(1)};
+    forms::ControlArray<forms::Image> MBImg_Buttons{&MB_PictHolder, 0, 4};
+    forms::Shape MBShp_HL{&MB_PictHolder};
+    forms::ControlArray<forms::Frame> MBFrm_MenuButtons{&OptionsFrm(1), {3}};
+    forms::ControlArray<forms::Label> MBlbl_ButtonDesc{&MBFrm_MenuButtons(3), 0, 1};
+    forms::ControlArray<forms::Frame> MBFrm_Holder{
+        [this](int i) -> forms::Container* { return i <= 4 ? &OptionsFrm(1) : &OptionsFrm(4); },
+        {0, 1, 2, 3, 4, 6}};
+    forms::ControlArray<forms::Label> MBLbl_MusicOpt{[this](int i) -> forms::Container* {
+                                                         switch (i) {
+                                                         case 10:
+                                                             return &MBFrm_Holder(0);
+                                                         case 100:
+                                                             return &MBFrm_Holder(1);
+                                                         case 5:
+                                                             return &MBFrm_Holder(3);
+                                                         case 8:
+                                                             return &MBFrm_Holder(4);
+                                                         default:
+                                                             return &MBFrm_Holder(2);
+                                                         }
+                                                     },
+                                                     {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 100}};
+    forms::ComboBox MBCmbo_Lessons{&MBFrm_Holder(1)};
+    forms::CheckBox MBChk_Choice{&MBFrm_Holder(1)};
+    forms::ControlArray<forms::CheckBox> MBChk_MusicOpt{&MBFrm_Holder(2), 0, 2};
+    forms::ComboBox MBCmbo_Instrument{&MBFrm_Holder(2)};
+    forms::Slider MBSldr_MusicVol{&MBFrm_Holder(2)};
+    forms::ComboBox MBCmbo_Level{&MBFrm_Holder(3)};
+    forms::CheckBox MBChk_Level{&MBFrm_Holder(3)};
+    forms::ComboBox MBCmbo_AlphaType{&MBFrm_Holder(4)};
+    forms::CheckBox MBChk_AlphaType{&MBFrm_Holder(4)};
+    forms::ControlArray<forms::Label> MBLbl_AlphaType{&MBFrm_Holder(4), 0, 2};
+    forms::ControlArray<forms::TextBox> MBTxt_AlphaType{&MBFrm_Holder(4), 0, 2};
+
     // --- Drawing Buttons tab (page 2).
     forms::PictureBox SMnuPict_Holder{&OptionsFrm(2)};
     forms::Image SMnu_Img{&SMnuPict_Holder};
     forms::ControlArray<forms::CheckBox> SMnuChk_Display{&OptionsFrm(2), 0, 3};
     forms::ControlArray<forms::Label> SMnuLbl_General{&OptionsFrm(2), 0, 5};
 
-    // --- Animation tab (page 4). The frame array's other items belong to the Menu Buttons tab.
-    forms::ControlArray<forms::Frame> MBFrm_Holder{&OptionsFrm(4), 6, 6};
+    // --- Animation tab (page 4), in the Menu Buttons tab's frame array.
     forms::Slider CASldr_TimerSpeed{&MBFrm_Holder(6)};
     forms::ControlArray<forms::Label> ANI_lblGeneral{&MBFrm_Holder(6), 0, 2};
     forms::ControlArray<forms::PictureBox> AniPict_Alpha{&MBFrm_Holder(6), 1, 1};
@@ -80,6 +120,19 @@ class FrmOptionsForm : public forms::Form {
     void WOChk_PW_Click(int16_t index);
     void WOcmbo_BackGround_Click();
     void WOImg_CBox_Click(int16_t index);
+    void MBImg_Buttons_Click(int16_t index);
+    void MBChk_Choice_Click();
+    void MBChk_Level_Click();
+    void MBChk_AlphaType_Click();
+    void MBChk_MusicOpt_Click(int16_t index);
+    void MBCmbo_Lessons_Click();
+    void MBCmbo_Level_Click();
+    void MBCmbo_AlphaType_Click();
+    void MBCmbo_Instrument_Click();
+    void MBSldr_MusicVol_Click();
+    void MBTxt_AlphaType_Change(int16_t index);
+    void MBTxt_AlphaType_GotFocus(int16_t index);
+    void MBTxt_AlphaType_LostFocus(int16_t index);
     void SMnuChk_Display_Click(int16_t index);
     void CASldr_TimerSpeed_Change();
     void ANI_lblGeneral_MouseUp(int16_t index);
@@ -110,9 +163,20 @@ class FrmOptionsForm : public forms::Form {
     void WODefaults();
 
     // Menu Buttons tab.
+    void BuildMenuButtonsTab();
     void MBLoadTab();
     void MBReadSettings();
     void MBDisplayTab(int16_t index);
+    void MBLayoutTab();
+    void MBEnableMusicControls(bool enabled);
+    void MBValidateRange(std::string& message);
+    void MBValidateSave(int16_t& failed);
+    void MBShowAlphaTypeSamples(UserSet& rec);
+    void MBSetButtonImages(int16_t index);
+    void MBShowButtonDesc(int16_t index);
+    void MBHideHolder(int16_t index);
+    void MBMusicDisplayVol(int16_t& volume);
+    void MBTxt_SelectAll(int16_t index);
     void MBApply();
     void MBCommand(int16_t index);
     void MBDefaults();

@@ -3,17 +3,6 @@
 #include "options/animation_tab.h"
 #include "options/frm_options.h"
 
-// Placeholder until the Menu Buttons tab is built: its page stays empty.
-void FrmOptionsForm::MBDisplayTab(int16_t) {}
-// Placeholder until the Menu Buttons tab is built.
-void FrmOptionsForm::MBApply() {}
-// Placeholder until the Menu Buttons tab is built.
-void FrmOptionsForm::MBCommand(int16_t) {
-    CloseOptions();
-}
-// Placeholder until the Menu Buttons tab is built.
-void FrmOptionsForm::MBDefaults() {}
-
 // Placeholder until the Colors tab is built.
 void FrmOptionsForm::CALoadTab() {}
 // Placeholder until the Colors tab is built.

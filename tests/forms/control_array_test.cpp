@@ -56,6 +56,26 @@ TEST(ControlArrayTest, HandlersReceiveTheIndexAndBoundsAreChecked) {
     EXPECT_THROW(f.Buttons(0), RuntimeError);
 }
 
+TEST(ControlArrayTest, AnArrayWithGapsHasOnlyItsListedIndicesEachInItsOwnContainer) {
+    Headless h;
+    Form f;
+    Frame left{&f}, right{&f};
+    ControlArray<Label> notes{[&](int i) -> Container* { return i < 10 ? &left : &right; },
+                              {0, 2, 10, 100}};
+    EXPECT_EQ(notes.LBound(), 0);
+    EXPECT_EQ(notes.UBound(), 100);
+    EXPECT_EQ(notes.Count(), 4);
+    EXPECT_EQ(notes(2).Index(), 2);
+    EXPECT_EQ(notes(2).Parent(), &left);
+    EXPECT_EQ(notes(100).Parent(), &right);
+    std::vector<int> clicked;
+    notes.Click = [&](int i) { clicked.push_back(i); };
+    notes(10).Click();
+    EXPECT_EQ(clicked, std::vector<int>{10});
+    for (int missing : {1, 11, 99, 101, -1})
+        EXPECT_THROW(notes(missing), RuntimeError) << missing;
+}
+
 TEST(WindowMappingTest, MousePositionsComeBackInVirtualPixels) {
     // A window twice the virtual size: window pixels map back to halves of screen pixels.
     setenv("SDL_VIDEODRIVER", "dummy", 0);

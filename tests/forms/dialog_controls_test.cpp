@@ -145,6 +145,52 @@ TEST_F(TextBoxTest, TheMaskIsDrawnAndTheBoxIsWhite) {
     EXPECT_TRUE(ink) << "the stars show";
 }
 
+TEST_F(TextBoxTest, ATypedKeyReplacesTheSelectionAndBackspaceDeletesIt) {
+    form.Entry.SetText("owlet");
+    form.Entry.SetFocus();
+    h.Pump();
+    form.Entry.SetSelStart(1);
+    form.Entry.SetSelLength(9);
+    EXPECT_EQ(form.Entry.SelLength(), 4) << "kept within the text";
+    h.Type("x");
+    EXPECT_EQ(form.Entry.Text(), "ox");
+    EXPECT_EQ(form.Entry.SelLength(), 0);
+    h.Type("y");
+    EXPECT_EQ(form.Entry.Text(), "oxy") << "no selection: typed at the end";
+    form.Entry.SetSelStart(0);
+    form.Entry.SetSelLength(2);
+    h.Key(vbKeyBack);
+    EXPECT_EQ(form.Entry.Text(), "y");
+    form.Entry.SetSelLength(1);
+    form.Entry.SetText("new");
+    EXPECT_EQ(form.Entry.SelLength(), 0) << "a new text clears the selection";
+}
+
+TEST_F(TextBoxTest, AChangeHandlerMaySelectWhatWasJustTyped) {
+    form.Entry.Change = [this] {
+        form.Entry.SetSelStart(0);
+        form.Entry.SetSelLength(static_cast<int>(form.Entry.Text().size()));
+    };
+    form.Entry.SetFocus();
+    h.Pump();
+    h.Type("ab");
+    EXPECT_EQ(form.Entry.Text(), "b") << "each key replaced the selected text";
+    EXPECT_EQ(form.Entry.SelLength(), 1);
+}
+
+TEST_F(TextBoxTest, GotFocusAndLostFocusFollowTheFocusedControl) {
+    TextBox other{&form};
+    other.Move(20, 120, 80, 24);
+    std::vector<std::string> log;
+    form.Entry.GotFocus = [&] { log.push_back("entry got"); };
+    form.Entry.LostFocus = [&] { log.push_back("entry lost"); };
+    other.GotFocus = [&] { log.push_back("other got"); };
+    h.ClickOn(form.Entry, 5, 5);
+    h.ClickOn(form.Entry, 5, 5);
+    h.ClickOn(other, 5, 5);
+    EXPECT_EQ(log, (std::vector<std::string>{"entry got", "entry lost", "other got"}));
+}
+
 TEST_F(TextBoxTest, AFocusedBoxThatGoesAwayLeavesNoFocus) {
     auto* box = new TextBox(&form);
     box->Move(10, 100, 50, 20);

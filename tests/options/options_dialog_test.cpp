@@ -1,48 +1,10 @@
 // The options dialog: a fresh instance each opening, the main window held while it shows, the
 // buttons dispatched by tab, the defaults question, and the General and Speaking tabs.
-#include "options/frm_options.h"
-#include "tests/shell/shell_fixture.h"
+#include "tests/options/options_fixture.h"
 
 #include <string>
 
 namespace {
-
-enum { kDefaults = 0, kApply = 1, kOK = 2, kCancel = 3 };
-enum { tabGeneral = 1, tabMenuButtons, tabDrawing, tabColors, tabAnimation, tabSpeaking };
-
-class OptionsTest : public ShellTest {
-  protected:
-    // The program started, the options password off, the dialog opened as the Options button
-    // opens it.
-    void Open(int tab = tabGeneral) {
-        StartAndShow();
-        Settings.PWOptions = forms::vbFalse;
-        ShowOptionsDialog();
-        h.Pump();
-        ASSERT_TRUE(OptionsShown());
-        O().Tabs_Options.SetSelectedItem(tab);
-    }
-    FrmOptionsForm& O() { return *OptionsForm; }
-    void Press(int button) {
-        O().OptCmd_Commands_Click(static_cast<int16_t>(button));
-        h.Pump();
-    }
-    // The settings sections as the file on disk holds them.
-    UserSet FromFile() {
-        EXPECT_EQ(ReadSettingsFile(), forms::vbTrue);
-        UserSet rec;
-        SectionPassWord(umRead, rec, rec);
-        SectionBGFormOptions(umRead, rec, rec);
-        SectionSpeakingOptions(umRead, rec, rec);
-        SectionSubMenuButtons(umRead, rec, rec);
-        SectionAnimationSpeed(umRead, rec, rec);
-        SectionAutoPlay(umRead, rec, rec);
-        return rec;
-    }
-    std::string LastPrompt() const {
-        return h.MsgBoxes().empty() ? std::string() : h.MsgBoxes().back().prompt;
-    }
-};
 
 TEST_F(OptionsTest, EachOpeningIsAFreshInstanceThatHoldsTheMainWindow) {
     Open();
@@ -436,7 +398,7 @@ TEST_F(OptionsTest, SpeakingDefaultsTicksAndEnablesAll) {
 // --- Tabs still to come close the dialog without saving.
 
 TEST_F(OptionsTest, OkOnATabNotYetBuiltClosesTheDialog) {
-    Open(tabMenuButtons);
+    Open(tabColors);
     Press(kOK);
     EXPECT_FALSE(OptionsShown());
     EXPECT_TRUE(FrmMain->Enabled());
