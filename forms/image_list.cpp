@@ -89,8 +89,14 @@ int ImageList::LoadFolder(const std::string& folder) {
     }
     // A picture missing or unreadable keeps its number, empty, so the others keep theirs.
     pictures_.clear();
-    for (PicturePtr& p : loaded)
-        Add(p ? std::move(p) : MakePicture(Canvas(std::max(w, 1), std::max(h, 1), 0)));
+    for (PicturePtr& p : loaded) {
+        if (!p) {
+            Canvas empty(std::max(w, 1), std::max(h, 1));
+            std::fill(empty.Pixels(), empty.Pixels() + empty.Width() * empty.Height(), 0u);
+            p = MakePicture(std::move(empty));
+        }
+        Add(std::move(p));
+    }
     return Count();
 }
 
