@@ -149,8 +149,13 @@ void InstallFontFiles() {
             const std::string noPath(1, '\0');
             int added = -1;
             if (!forms::FontResourceIsFor(0, fotPath, ttfPath, noPath)) {
-                if (forms::FileExists(fotPath)) forms::DeleteFile(fotPath);
-                if (forms::CreateScalableFontResource(0, fotPath, ttfPath, noPath) == 0) {
+                bool made = false;
+                try {
+                    if (forms::FileExists(fotPath)) forms::DeleteFile(fotPath);
+                    made = forms::CreateScalableFontResource(0, fotPath, ttfPath, noPath) != 0;
+                } catch (const forms::RuntimeError&) { // a folder that takes no change
+                }
+                if (!made) {
                     DebugLog("Unable to create FOT file " + fot, forms::vbFalse);
                     // Where the folder cannot take the resource file, the font file itself is
                     // added; only a font file that is no font is fatal.
