@@ -44,6 +44,12 @@ struct AppState {
     std::deque<InputEvent> input;
     int depth = 0;
     int64_t wakes = 0;
+    // Moments the loop must not sleep past (a sound ending), by their owner.
+    std::vector<std::pair<const void*, int64_t>> wakeAt;
+    // Run's start-up: from loading the start-up form until the loop first waits, with the first
+    // screen shown. Work that screen does not need waits for its end.
+    bool starting = false;
+    std::vector<std::function<void()>> afterStart;
     // Mouse.
     double mx = -1, my = -1;
     int buttons = 0, shift = 0;
@@ -426,6 +432,26 @@ int64_t NextDeadline() {
     return best;
 }
 
+// The next moment a waiting loop must wake: a timer's deadline or a wake moment still ahead
+// (those that passed are dropped), -1 for none.
+int64_t NextWake() {
+    const int64_t now = GetClock().NowMs();
+    std::erase_if(a.wakeAt, [now](const auto& w) { return w.second <= now; });
+    int64_t best = NextDeadline();
+    for (const auto& w : a.wakeAt)
+        if (best < 0 || w.second < best) best = w.second;
+    return best;
+}
+
+// The end of the start-up: what waited for the first screen runs now, in the order it came.
+void FinishStarting() {
+    a.starting = false;
+    std::vector<std::function<void()>> tasks;
+    tasks.swap(a.afterStart);
+    for (auto& task : tasks)
+        Application::Dispatch(task);
+}
+
 void ReportEscapedError(const std::string& text) {
     std::fprintf(stderr, "forms: %s\n", text.c_str());
     MsgBox(text, vbCritical, a.title);
@@ -443,6 +469,22 @@ std::function<void(const InputEvent&)>* InputFilter() {
 }
 void QueueUncoveredArea(const IRect& r) {
     QueueUncovered(r, nullptr);
+}
+
+void WhenStarted(std::function<void()> task) {
+    if (a.starting)
+        a.afterStart.push_back(std::move(task));
+    else
+        task();
+}
+
+bool Starting() {
+    return a.starting;
+}
+
+void SetWakeAt(const void* owner, int64_t ms) {
+    std::erase_if(a.wakeAt, [owner](const auto& w) { return w.first == owner; });
+    if (ms >= 0) a.wakeAt.emplace_back(owner, ms);
 }
 
 void RunModalOverlay(const IRect& rect, OverlayPainter paint,
@@ -508,6 +550,7 @@ void Application::Shutdown() {
     a.capture = a.hover = {};
     a.buttons = a.shift = 0;
     a.wakes = 0;
+    a.wakeAt.clear();
     detail::StopScreen();
     backend::Close();
     a.started = false;
@@ -516,6 +559,13 @@ void Application::Shutdown() {
 int Application::RunLoop(const std::function<Form*()>& startup) {
     if (!a.started) Start();
     int status = 0;
+    struct StartingScope {
+        StartingScope() { a.starting = true; }
+        ~StartingScope() {
+            a.starting = false;
+            a.afterStart.clear();
+        }
+    } startingScope;
     try {
         Dispatch([&] {
             Form* f = startup();
@@ -527,7 +577,12 @@ int Application::RunLoop(const std::function<Form*()>& startup) {
                 std::any_of(a.forms.begin(), a.forms.end(), [](Form* f) { return f->IsLoaded(); });
             if (!anyLoaded) break;
             if (handled) continue;
-            int64_t next = NextDeadline();
+            if (a.starting) {
+                // The first screen is shown: now what it did not need.
+                FinishStarting();
+                continue;
+            }
+            int64_t next = NextWake();
             Clock& clock = GetClock();
             if (clock.IsVirtual() && next >= 0 && !InputPending()) {
                 clock.JumpTo(next);
@@ -574,7 +629,7 @@ bool Application::Pump() {
 void Application::DoEvents() {
     if (Pump()) return;
     Clock& clock = GetClock();
-    int64_t next = NextDeadline();
+    int64_t next = NextWake();
     if (clock.IsVirtual()) {
         if (next >= 0 && !InputPending()) {
             clock.JumpTo(next);
@@ -582,10 +637,13 @@ void Application::DoEvents() {
         }
         return;
     }
-    // Nothing pending: wait for input or the next deadline, at most a few milliseconds, so that a
-    // loop waiting for a dialog uses no CPU but stays responsive.
-    int wait = 4;
-    if (next >= 0) wait = static_cast<int>(std::clamp<int64_t>(next - clock.NowMs(), 0, 4));
+    // Nothing pending: sleep until input, the next timer deadline, a wake moment (a sound ending)
+    // or an event the runtime posts (the mixer finishing a sound or the music), whatever a loop
+    // around DoEvents may be waiting for; so a dialog waiting for the user costs nothing. At most
+    // a second, as Run. Without a window there is no input to wait for: a short wait only.
+    const int64_t cap = backend::IsOpen() ? 1000 : 4;
+    int wait = static_cast<int>(cap);
+    if (next >= 0) wait = static_cast<int>(std::clamp<int64_t>(next - clock.NowMs(), 0, cap));
     if (wait > 0) {
         backend::Wait(wait);
         ++a.wakes;
@@ -604,7 +662,6 @@ const std::string& Application::Title() {
 }
 void Application::SetTitle(const std::string& t) {
     a.title = t;
-    backend::SetTitle(Cp1252ToUtf8(t));
 }
 
 Form* Application::ActiveForm() {
@@ -632,6 +689,10 @@ bool Application::InputPending() {
 
 int64_t Application::NextTimerDeadline() {
     return NextDeadline();
+}
+
+int64_t Application::NextWakeTime() {
+    return NextWake();
 }
 
 int64_t Application::WakeCount() {

@@ -46,15 +46,17 @@ class Application {
     static int RunLoop(const std::function<Form*()>& startup);
 
     // Handles what is pending (input, activations, paints, due timers) and returns. When nothing
-    // is pending it waits for the next timer deadline or input, at most a few milliseconds (under
-    // a virtual clock it jumps to the next deadline instead). Re-entrant.
+    // is pending it first waits for input, the next timer deadline, a sound ending or an event the
+    // runtime posts, at most a second (under a virtual clock it jumps to the next of those
+    // moments instead). Re-entrant.
     static void DoEvents();
     // One pass as DoEvents without waiting; returns whether anything was handled.
     static bool Pump();
 
     static ErrorPolicy GetErrorPolicy();
     static void SetErrorPolicy(ErrorPolicy p);
-    // Title for message boxes without a title, and the window's caption.
+    // The application's title, which the program sets: the title of message boxes given none and
+    // of the runtime's own "Run-time error" box. The native window is named by ScreenOptions.
     static const std::string& Title();
     static void SetTitle(const std::string& t);
 
@@ -67,6 +69,8 @@ class Application {
 
     // The earliest deadline of an enabled timer (clock milliseconds), -1 when none is armed.
     static int64_t NextTimerDeadline();
+    // The next moment a waiting loop wakes at: that deadline or a sound's end, -1 for none.
+    static int64_t NextWakeTime();
     // Whether any input event is waiting (timers wait for it).
     static bool InputPending();
     // Counters for tests and measurements: loop wake-ups (returns from waiting) since start-up.

@@ -42,9 +42,10 @@ int Poll(std::vector<InputEvent>& out);
 bool HasPendingInput();
 // Waits up to ms for an event (without taking it). 0 returns at once.
 bool Wait(int ms);
+// Wakes a Wait from any thread (the mixer's): an event that Poll takes and drops.
+void PostWake();
 void SetCursor(int pointer, const PicturePtr& icon, int hotX, int hotY);
 void Iconify(bool iconify);
-void SetTitle(const std::string& title);
 // The window's current drawable size and the scale and offset of the virtual screen in it.
 struct Mapping {
     int windowW = 0, windowH = 0;

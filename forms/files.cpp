@@ -5,12 +5,17 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace forms {
+
+FileError::FileError(int32_t number, std::string path, std::string reason)
+    : RuntimeError(number, ErrorDescription(number)), path_(std::move(path)),
+      reason_(std::move(reason)) {}
 
 namespace {
 
@@ -42,8 +47,18 @@ bool FindInFolder(const std::string& dir, const std::string& name, std::string& 
     return ok;
 }
 
-[[noreturn]] void RaiseFromErrno() {
-    Raise(errno == ENOENT ? errFileNotFound : errPathFileAccess);
+[[noreturn]] void RaiseFromErrno(const std::string& real, int err = errno) {
+    throw FileError(err == ENOENT ? errFileNotFound : errPathFileAccess, real, std::strerror(err));
+}
+
+std::function<int(FileStep, const std::string&)>& FileFault() {
+    static std::function<int(FileStep, const std::string&)> fault;
+    return fault;
+}
+
+// The error the test hook asks for at this step, 0 for none.
+int InjectedFault(FileStep step, const std::string& real) {
+    return FileFault() ? FileFault()(step, real) : 0;
 }
 
 } // namespace
@@ -101,22 +116,23 @@ bool FolderExists(const std::string& path) {
 }
 int64_t FileLen(const std::string& path) {
     struct stat st {};
-    if (stat(ResolvePath(path).c_str(), &st) != 0) RaiseFromErrno();
+    const std::string real = ResolvePath(path);
+    if (stat(real.c_str(), &st) != 0) RaiseFromErrno(real);
     return st.st_size;
 }
 
 std::vector<uint8_t> ReadAllBytes(const std::string& path) {
     std::string real = ResolvePath(path);
     FILE* f = std::fopen(real.c_str(), "rb");
-    if (!f) RaiseFromErrno();
+    if (!f) RaiseFromErrno(real);
     std::vector<uint8_t> data;
     uint8_t buf[65536];
     size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
         data.insert(data.end(), buf, buf + n);
-    bool bad = std::ferror(f);
+    const int err = std::ferror(f) ? errno : 0;
     std::fclose(f);
-    if (bad) Raise(errPathFileAccess);
+    if (err != 0) RaiseFromErrno(real, err);
     return data;
 }
 std::string ReadAllText(const std::string& path) {
@@ -125,29 +141,62 @@ std::string ReadAllText(const std::string& path) {
 }
 
 namespace {
-void WriteRaw(const std::string& real, const void* data, size_t size, const char* mode) {
-    FILE* f = std::fopen(real.c_str(), mode);
-    if (!f) RaiseFromErrno();
-    bool ok = std::fwrite(data, 1, size, f) == size;
-    ok = (std::fflush(f) == 0) && ok;
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok) Raise(errPathFileAccess);
-}
-void ReplaceRaw(const std::string& path, const void* data, size_t size) {
-    std::string real = ResolvePath(path);
-    std::string tmp = real + ".tmp" + std::to_string(getpid());
-    try {
-        WriteRaw(tmp, data, size, "wb");
-    } catch (...) {
-        std::remove(tmp.c_str());
-        throw;
-    }
-    if (std::rename(tmp.c_str(), real.c_str()) != 0) {
-        std::remove(tmp.c_str());
-        Raise(errPathFileAccess);
-    }
+// sync: the data reach the disk before the file closes (a replacement, about to be renamed over
+// the old file).
+void WriteRaw(const std::string& real, const void* data, size_t size, const char* mode,
+              bool sync = false) {
+    int err = InjectedFault(FileStep::Open, real);
+    FILE* f = err ? nullptr : std::fopen(real.c_str(), mode);
+    if (!f) RaiseFromErrno(real, err ? err : errno);
+    err = InjectedFault(FileStep::Write, real);
+    if (!err && std::fwrite(data, 1, size, f) != size) err = errno ? errno : EIO;
+    // A full disk may only show when the data leaves the buffers.
+    if (!err) err = InjectedFault(FileStep::Flush, real);
+    if (!err && (std::fflush(f) != 0 || (sync && fsync(fileno(f)) != 0))) err = errno;
+    if (std::fclose(f) != 0 && !err) err = errno;
+    if (err) RaiseFromErrno(real, err);
 }
 } // namespace
+
+StagedFile::StagedFile(const std::string& path, const std::string& data)
+    : real_(ResolvePath(path)), tmp_(real_ + ".tmp" + std::to_string(getpid())) {
+    struct stat old {};
+    const bool exists = stat(real_.c_str(), &old) == 0;
+    // The rename would replace a read-only file that a plain write could not touch.
+    if (exists && S_ISREG(old.st_mode) && access(real_.c_str(), W_OK) != 0) RaiseFromErrno(real_);
+    try {
+        WriteRaw(tmp_, data.data(), data.size(), "wb", true);
+    } catch (const FileError& e) {
+        std::remove(tmp_.c_str());
+        // The file the caller asked for, not its temporary name.
+        throw FileError(e.Number(), real_, e.Reason());
+    }
+    if (exists && S_ISREG(old.st_mode)) {
+        // The owner where the process may give it (a privileged one), else at least the group;
+        // failing both, the new file is this user's, as any file it writes.
+        if (chown(tmp_.c_str(), old.st_uid, old.st_gid) != 0 &&
+            chown(tmp_.c_str(), static_cast<uid_t>(-1), old.st_gid) != 0) {
+        }
+        // The bits after the owner: a change of owner may clear set-id bits.
+        if (chmod(tmp_.c_str(), old.st_mode & 07777) != 0) {
+        }
+    }
+}
+
+StagedFile::~StagedFile() {
+    if (!done_) std::remove(tmp_.c_str());
+}
+
+void StagedFile::Commit() {
+    int err = InjectedFault(FileStep::Rename, real_);
+    if (!err && std::rename(tmp_.c_str(), real_.c_str()) != 0) err = errno;
+    if (err) {
+        std::remove(tmp_.c_str());
+        done_ = true;
+        RaiseFromErrno(real_, err);
+    }
+    done_ = true;
+}
 
 void WriteAllBytes(const std::string& path, const std::vector<uint8_t>& data) {
     WriteRaw(ResolvePath(path), data.data(), data.size(), "wb");
@@ -156,10 +205,10 @@ void WriteAllText(const std::string& path, const std::string& text) {
     WriteRaw(ResolvePath(path), text.data(), text.size(), "wb");
 }
 void ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& data) {
-    ReplaceRaw(path, data.data(), data.size());
+    StagedFile(path, std::string(data.begin(), data.end())).Commit();
 }
 void ReplaceFileAtomically(const std::string& path, const std::string& text) {
-    ReplaceRaw(path, text.data(), text.size());
+    StagedFile(path, text).Commit();
 }
 void AppendText(const std::string& path, const std::string& text) {
     WriteRaw(ResolvePath(path), text.data(), text.size(), "ab");
@@ -169,16 +218,22 @@ void CopyFile(const std::string& from, const std::string& to) {
     WriteAllBytes(to, data);
 }
 void DeleteFile(const std::string& path) {
-    if (std::remove(ResolvePath(path).c_str()) != 0) RaiseFromErrno();
+    const std::string real = ResolvePath(path);
+    if (std::remove(real.c_str()) != 0) RaiseFromErrno(real);
 }
 void MakeFolder(const std::string& path) {
     std::string real = ResolvePath(path);
     for (size_t i = 1; i <= real.size(); i++) {
         if (i == real.size() || real[i] == '/') {
             std::string part = real.substr(0, i);
-            if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) Raise(errPathFileAccess);
+            if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
+                throw FileError(errPathFileAccess, part, std::strerror(errno));
         }
     }
+}
+
+void SetFileFault(std::function<int(FileStep step, const std::string& realPath)> fault) {
+    FileFault() = std::move(fault);
 }
 
 } // namespace forms

@@ -2,11 +2,26 @@
 // File access for the program's backslash paths. Every access goes through ResolvePath: both
 // separators are accepted, a name is cut at its first NUL, and each component is matched without
 // regard to letter case, so "\Sounds\App\MnuClose.Wav" finds sounds/app/mnuclose.wav.
+#include "forms/errors.h"
+
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace forms {
+
+// A file that could not be read or written: the real path and the system's reason, beside the
+// run-time error's number (53 missing, 75 access) and its usual description.
+class FileError : public RuntimeError {
+  public:
+    FileError(int32_t number, std::string path, std::string reason);
+    const std::string& Path() const { return path_; }
+    const std::string& Reason() const { return reason_; }
+
+  private:
+    std::string path_, reason_;
+};
 
 // The real path for a program path: existing components as found on disk (an exact match is
 // preferred over a case-insensitive one), the rest as given. Writing a file that exists under
@@ -26,12 +41,36 @@ std::string ReadAllText(const std::string& path);
 void WriteAllBytes(const std::string& path, const std::vector<uint8_t>& data);
 void WriteAllText(const std::string& path, const std::string& text);
 // Writes to a temporary file in the same folder and renames it over the old one, so a failed
-// write leaves the old file whole.
+// write leaves the old file whole. The new file keeps the old one's permission bits and owner
+// where it can; an old file that may not be written is refused (75), as a plain write would be.
 void ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& data);
 void ReplaceFileAtomically(const std::string& path, const std::string& text);
+
+// The same replacement in two halves, so that several files can be written before any of them
+// replaces its old one: the constructor writes the temporary file (raising FileError), Commit
+// renames it over the target, and one never committed is removed when it goes.
+class StagedFile {
+  public:
+    StagedFile(const std::string& path, const std::string& data);
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+    ~StagedFile();
+    void Commit();
+    const std::string& Path() const { return real_; } // the target's real path
+
+  private:
+    std::string real_, tmp_;
+    bool done_ = false;
+};
 void AppendText(const std::string& path, const std::string& text);
 void CopyFile(const std::string& from, const std::string& to); // overwrites
 void DeleteFile(const std::string& path);                      // error 53 when missing
 void MakeFolder(const std::string& path);                      // with parents; fine if present
+
+// The steps of every write, for tests that make one of them fail: the hook is asked before each
+// step with the real path of the file being written (the temporary one for a replacement, whose
+// Rename step names the target), and an errno it returns fails that step. nullptr removes it.
+enum class FileStep { Open, Write, Flush, Rename };
+void SetFileFault(std::function<int(FileStep step, const std::string& realPath)> fault);
 
 } // namespace forms

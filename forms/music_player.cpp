@@ -1,7 +1,10 @@
 #include "forms/music_player.h"
 
+#include "forms/backend.h"
 #include "forms/files.h"
+#include "forms/runtime_internal.h"
 #include "forms/sound_channel.h"
+#include "forms/sound_font.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -9,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <vector>
 
 namespace forms {
 
@@ -17,6 +21,16 @@ namespace {
 // The mixer has one music stream: the player that last started it owns it, and only the owner
 // pauses, resumes or changes it, so that a second player cannot cut the first one off by halting.
 MusicPlayer* owner = nullptr;
+
+// Players whose tune waits for the program's first screen (opening the device and reading the
+// sound set take long), in the order they were given it.
+std::vector<MusicPlayer*> waiting;
+bool waitingQueued = false;
+
+// Called on the mixer's thread: the music stopped.
+void MusicFinished() {
+    backend::PostWake();
+}
 
 // The strip's volume bar spans this range; its left end is silence.
 constexpr int32_t kTrackRange = 3000;
@@ -55,7 +69,22 @@ MusicPlayer::MusicPlayer(Container* container) : Control(container, true) {
 }
 
 MusicPlayer::~MusicPlayer() {
+    std::erase(waiting, this);
     Release();
+}
+
+void MusicPlayer::LoadWaitingTunes() {
+    waitingQueued = false;
+    std::vector<MusicPlayer*> players;
+    players.swap(waiting);
+    for (MusicPlayer* p : players) {
+        p->LoadTune();
+        // Play was given meanwhile: the tune starts now.
+        if (p->playing_ && p->tune_) {
+            p->playing_ = false;
+            p->Play();
+        }
+    }
 }
 
 int MusicPlayer::MixerVolume(int32_t volume) {
@@ -80,7 +109,21 @@ void MusicPlayer::SetFileName(const std::string& name) {
     Release();
     if (same) return; // loaded already: stopped, the next Play starts from the beginning
     tune_.reset();
+    std::erase(waiting, this);
     if (name.empty()) return;
+    if (detail::Starting()) {
+        waiting.push_back(this);
+        if (!waitingQueued) {
+            waitingQueued = true;
+            detail::WhenStarted(LoadWaitingTunes);
+        }
+        return;
+    }
+    LoadTune();
+}
+
+void MusicPlayer::LoadTune() {
+    const std::string& name = fileName_;
     if (!EnsureAudioOpen()) return; // said once in the log there
     if (!FileExists(name)) {
         LogOnce("Music file not found: " + name + " (it plays nothing).");
@@ -88,7 +131,9 @@ void MusicPlayer::SetFileName(const std::string& name) {
     }
     static bool midiReady = false;
     if (!midiReady) {
+        ApplySoundFont();
         Mix_Init(MIX_INIT_MID);
+        Mix_HookMusicFinished(MusicFinished);
         midiReady = true;
     }
     Mix_Music* music = Mix_LoadMUS(ResolvePath(name).c_str());

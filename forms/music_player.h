@@ -63,6 +63,8 @@ class MusicPlayer : public Control {
     void DragVolume(double x);
     bool Usable() const; // enabled itself and all the way up
     void Release();      // lets go of the mixer's music stream
+    void LoadTune();     // FileName into the mixer
+    static void LoadWaitingTunes();
 
     std::string fileName_;
     std::unique_ptr<Tune> tune_;

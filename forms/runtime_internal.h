@@ -19,4 +19,13 @@ void RunModalOverlay(const IRect& rect, OverlayPainter paint,
                      std::function<void(const backend::InputEvent&)> input,
                      const std::function<bool()>& done);
 
+// Runs the task once the program's first screen is shown (the end of Run's start-up), or now when
+// no start-up is under way: what the first screen does not need (the audio device, the music)
+// does not delay it.
+void WhenStarted(std::function<void()> task);
+bool Starting();
+// A moment a waiting loop must wake at though no timer is due (a sound ending), by its owner; a
+// new moment replaces the owner's earlier one, -1 clears it.
+void SetWakeAt(const void* owner, int64_t ms);
+
 } // namespace forms::detail

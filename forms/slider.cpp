@@ -106,6 +106,7 @@ void Slider::OnMouseUp(int button, int, float, float) {
 }
 
 void Slider::RaiseKeyDown(int16_t& keyCode, int16_t) {
+    const int32_t was = value_;
     switch (keyCode) {
     case vbKeyLeft:
     case vbKeyUp:
@@ -130,6 +131,9 @@ void Slider::RaiseKeyDown(int16_t& keyCode, int16_t) {
     default:
         break;
     }
+    // A key that moved the thumb is a finished change by the user, as a click is: handlers
+    // that store the value on Click see it either way.
+    if (value_ != was && Click) Click();
 }
 
 void Slider::Draw(Canvas& target, const IRect& clip) {

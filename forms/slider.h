@@ -8,7 +8,9 @@
 // moves it by LargeChange towards the pointer. While the slider has the focus Left and Up step
 // down by SmallChange, Right and Down step up, PageUp and PageDown by LargeChange, Home and End
 // go to Min and Max. Every change of Value, from code or by the user, raises Change; a press and
-// release raises Click (after MouseUp), as for any control.
+// release raises Click (after MouseUp), as for any control, and so does a key that changes the
+// value (after its Change), so that a handler storing the value on Click sees every change the
+// user makes.
 #include "forms/control.h"
 
 #include <cstdint>

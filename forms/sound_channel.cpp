@@ -3,11 +3,13 @@
 #include "forms/clock.h"
 #include "forms/files.h"
 #include "forms/lang.h"
+#include "forms/runtime_internal.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -34,6 +36,19 @@ struct AudioState {
 AudioState& Audio() {
     static AudioState state;
     return state;
+}
+
+// Every channel, so that sounds opened before the device can reach the mixer once it is open.
+std::vector<SoundChannel*>& Channels() {
+    static std::vector<SoundChannel*> all;
+    return all;
+}
+
+bool deferredOpenQueued = false;
+
+// Called on the mixer's thread: a loop waiting for the sound to end wakes.
+void ChannelFinished(int) {
+    backend::PostWake();
 }
 
 int TakeMixerChannel() {
@@ -64,7 +79,9 @@ uint16_t Le16(const std::vector<uint8_t>& b, size_t at) {
 
 struct SoundChannel::Samples {
     Mix_Chunk* chunk = nullptr;
-    Mix_Chunk view{}; // what plays: the chunk from the starting frame on
+    Mix_Chunk view{};           // what plays: the chunk from the starting frame on
+    std::vector<uint8_t> bytes; // the file, until the device opens
+    double startedFromMs = 0;   // where the last start meanwhile began
     ~Samples() {
         if (chunk) Mix_FreeChunk(chunk);
     }
@@ -91,8 +108,31 @@ bool EnsureAudioOpen() {
     a.bytesPerMs = freq * a.frameBytes / 1000;
     a.open = true;
     Mix_AllocateChannels(std::max<int>(8, static_cast<int>(a.channelsInUse.size())));
+    Mix_ChannelFinished(ChannelFinished);
     return true;
 }
+
+// Opening the device takes long (the sound servers and drivers are tried in turn), so during the
+// program's start-up it waits for the first screen. Sounds opened meanwhile keep their bytes and
+// their clock; one still playing by its clock then starts on the mixer from where it was started,
+// so the whole of it is heard (its clock starts again with it, a moment later).
+void OpenDeferredAudio() {
+    deferredOpenQueued = false;
+    EnsureAudioOpen();
+    for (SoundChannel* c : Channels())
+        c->LoadPending();
+}
+
+namespace {
+bool DeferAudio() {
+    if (Audio().tried || !detail::Starting()) return false;
+    if (!deferredOpenQueued) {
+        deferredOpenQueued = true;
+        detail::WhenStarted(OpenDeferredAudio);
+    }
+    return true;
+}
+} // namespace
 
 double WaveLengthMs(const std::vector<uint8_t>& b) {
     if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 ||
@@ -117,11 +157,14 @@ double WaveLengthMs(const std::vector<uint8_t>& b) {
     return -1;
 }
 
-SoundChannel::SoundChannel() : mixChannel_(TakeMixerChannel()) {}
+SoundChannel::SoundChannel() : mixChannel_(TakeMixerChannel()) {
+    Channels().push_back(this);
+}
 
 SoundChannel::~SoundChannel() {
     Close();
     GiveBackMixerChannel(mixChannel_);
+    std::erase(Channels(), this);
 }
 
 void SoundChannel::Remember(const std::string& entry) {
@@ -159,7 +202,19 @@ void SoundChannel::Settle() {
     if (mode_ == mciModePlay && ClockMs() - startedAt_ >= lengthMs_) {
         mode_ = mciModeStop;
         positionMs_ = lengthMs_;
+        detail::SetWakeAt(this, -1);
     }
+}
+
+void SoundChannel::LoadPending() {
+    if (!samples_ || samples_->chunk || samples_->bytes.empty()) return;
+    std::vector<uint8_t> bytes = std::move(samples_->bytes);
+    samples_->bytes.clear();
+    if (!Audio().open) return;
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    samples_->chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+    Settle(); // ended by its clock meanwhile: it stays ended, as the program saw it
+    if (samples_->chunk && mode_ == mciModePlay) StartMixer(samples_->startedFromMs);
 }
 
 bool SoundChannel::Open() {
@@ -172,15 +227,17 @@ bool SoundChannel::Open() {
     double length = WaveLengthMs(bytes);
     if (length < 0) return false;
     Mix_Chunk* chunk = nullptr;
-    if (EnsureAudioOpen()) {
+    const bool deferred = DeferAudio();
+    if (!deferred && EnsureAudioOpen()) {
         SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
         chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
         if (!chunk) return false;
     }
     Close();
-    if (chunk) {
+    if (chunk || deferred) {
         samples_ = std::make_unique<Samples>();
         samples_->chunk = chunk;
+        if (deferred) samples_->bytes = std::move(bytes);
     }
     lengthMs_ = length;
     positionMs_ = 0;
@@ -190,6 +247,7 @@ bool SoundChannel::Open() {
 
 void SoundChannel::Close() {
     HaltMixer();
+    detail::SetWakeAt(this, -1);
     samples_.reset();
     lengthMs_ = 0;
     positionMs_ = 0;
@@ -199,6 +257,7 @@ void SoundChannel::Close() {
 void SoundChannel::Stop() {
     if (mode_ != mciModePlay) return;
     HaltMixer();
+    detail::SetWakeAt(this, -1);
     positionMs_ = std::min(lengthMs_, ClockMs() - startedAt_);
     mode_ = mciModeStop;
 }
@@ -222,7 +281,10 @@ void SoundChannel::StartMixer(double fromMs) {
     HaltMixer();
     startedAt_ = ClockMs() - fromMs;
     mode_ = mciModePlay;
-    if (!samples_ || !Audio().open) return;
+    // The loop wakes when the sound's time is up, for whoever waits on Mode().
+    detail::SetWakeAt(this, static_cast<int64_t>(std::ceil(startedAt_ + lengthMs_)));
+    if (samples_ && !samples_->chunk) samples_->startedFromMs = fromMs;
+    if (!samples_ || !samples_->chunk || !Audio().open) return;
     Mix_Chunk* chunk = samples_->chunk;
     AudioState& a = Audio();
     // Start part-way by playing a view of the chunk's samples from that frame on.

@@ -52,12 +52,15 @@ class SoundChannel {
     void StartMixer(double fromMs);
     void HaltMixer();
     void Remember(const std::string& entry);
-    void Settle(); // a sound whose time is up has ended
+    void Settle();      // a sound whose time is up has ended
+    void LoadPending(); // the device opened after the sound: its samples go to the mixer now
+    friend void OpenDeferredAudio();
 
     std::string fileName_;
     int mode_ = mciModeNotOpen;
     int mixChannel_ = -1; // the mixer channel this control plays on
-    struct Samples;       // the mixer's chunk, when an audio device is open, and a view into it
+    struct Samples;       // the mixer's chunk, when an audio device is open, and a view into it; or
+                          // the file's bytes while the device waits for the first screen
     std::unique_ptr<Samples> samples_;
     double lengthMs_ = 0;
     double positionMs_ = 0; // while stopped: where "Play" starts

@@ -26,6 +26,7 @@ void TabStrip::AddTab(const std::string& caption, int index) {
     if (index == 0) index = Tabs() + 1;
     if (index < 1 || index > Tabs() + 1) Raise(errInvalidArrayIndex);
     captions_.insert(captions_.begin() + (index - 1), caption);
+    toolTips_.insert(toolTips_.begin() + (index - 1), std::string());
     if (selected_ == 0)
         selected_ = 1;
     else if (selected_ >= index)
@@ -36,6 +37,7 @@ void TabStrip::AddTab(const std::string& caption, int index) {
 void TabStrip::RemoveTab(int index) {
     CheckTab(index);
     captions_.erase(captions_.begin() + (index - 1));
+    toolTips_.erase(toolTips_.begin() + (index - 1));
     if (selected_ > index || selected_ > Tabs()) --selected_;
     if (selected_ == 0 && Tabs() > 0) selected_ = 1;
     Invalidate();
@@ -43,6 +45,7 @@ void TabStrip::RemoveTab(int index) {
 
 void TabStrip::ClearTabs() {
     captions_.clear();
+    toolTips_.clear();
     selected_ = 0;
     Invalidate();
 }
@@ -56,6 +59,16 @@ void TabStrip::SetTabCaption(int index, const std::string& caption) {
     CheckTab(index);
     captions_[static_cast<size_t>(index - 1)] = caption;
     Invalidate();
+}
+
+const std::string& TabStrip::TabToolTipText(int index) const {
+    CheckTab(index);
+    return toolTips_[static_cast<size_t>(index - 1)];
+}
+
+void TabStrip::SetTabToolTipText(int index, const std::string& text) {
+    CheckTab(index);
+    toolTips_[static_cast<size_t>(index - 1)] = text;
 }
 
 void TabStrip::SetSelectedItem(int index) {

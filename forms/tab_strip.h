@@ -26,6 +26,9 @@ class TabStrip : public Control, public FontProperties {
     int Tabs() const { return static_cast<int>(captions_.size()); }
     const std::string& TabCaption(int index) const;
     void SetTabCaption(int index, const std::string& caption);
+    // A tab's own tool-tip text (kept, as every tool tip is; empty unless set).
+    const std::string& TabToolTipText(int index) const;
+    void SetTabToolTipText(int index, const std::string& text);
     int SelectedItem() const { return selected_; }
     void SetSelectedItem(int index);
     // The height of the row of tabs in pixels: the page starts below it.
@@ -50,7 +53,7 @@ class TabStrip : public Control, public FontProperties {
     std::vector<int> TabWidths() const;
     void CheckTab(int index) const;
 
-    std::vector<std::string> captions_;
+    std::vector<std::string> captions_, toolTips_;
     int selected_ = 0;
 };
 

@@ -11,8 +11,11 @@ namespace forms {
 TextBox::TextBox(Container* container) : Control(container, true) {}
 
 void TextBox::SetText(const std::string& t) {
-    if (t == text_) return;
-    text_ = t;
+    // The box never holds more than MaxLength, whether typed or set.
+    const std::string kept =
+        maxLength_ > 0 && t.size() > static_cast<size_t>(maxLength_) ? t.substr(0, maxLength_) : t;
+    if (kept == text_) return;
+    text_ = kept;
     selStart_ = selLength_ = 0;
     Invalidate();
     if (Change) Change();
@@ -38,6 +41,7 @@ void TextBox::SetPasswordChar(const std::string& c) {
 
 void TextBox::SetMaxLength(int n) {
     maxLength_ = n < 0 ? 0 : n;
+    SetText(text_);
 }
 
 void TextBox::SetForeColor(int32_t c) {

@@ -4,7 +4,8 @@
 // the end, Backspace removes the last one; while part of the text is selected (SelStart and
 // SelLength, set from code) a typed character replaces it and Backspace deletes it. Text set from
 // code or typed raises Change, and only when the text changes; a new text clears the selection.
-// With a PasswordChar every character shows as that one.
+// With a PasswordChar every character shows as that one. A MaxLength stops typing at that many
+// characters and cuts text set from code (or already held) to it.
 #include "forms/control.h"
 
 #include <cstdint>

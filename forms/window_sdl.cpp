@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -28,6 +29,8 @@ struct State {
     SDL_Cursor* current = nullptr;
 };
 State s;
+// The event type that wakes a waiting loop (registered with the first window).
+std::atomic<Uint32> wakeEvent{0};
 
 void Remap() {
     int w = 0, h = 0;
@@ -175,6 +178,11 @@ bool Open(const ScreenOptions& o) {
     if (s.window) return true;
     s.virtW = o.width;
     s.virtH = o.height;
+    // The screen is composited in software already: it goes out through the plain window
+    // framebuffer (X11 shared memory). SDL's default, a GL renderer under the window surface, is
+    // Mesa's software rasteriser on a machine without a GPU: threads, CPU and memory for nothing.
+    // SDL_FRAMEBUFFER_ACCELERATION in the environment still wins, for a user who wants GL.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
             std::fprintf(stderr, "forms: cannot start the video: %s\n", SDL_GetError());
@@ -203,6 +211,7 @@ bool Open(const ScreenOptions& o) {
         s.ownsVideo = false;
         return false;
     }
+    if (wakeEvent.load() == 0) wakeEvent.store(SDL_RegisterEvents(1));
     Remap();
     return true;
 }
@@ -366,6 +375,15 @@ bool HasPendingInput() {
     return n > 0;
 }
 
+void PostWake() {
+    const Uint32 type = wakeEvent.load();
+    if (type == 0 || type == static_cast<Uint32>(-1)) return;
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = type;
+    SDL_PushEvent(&e);
+}
+
 bool Wait(int ms) {
     if (!s.window) {
         if (ms > 0) SDL_Delay(static_cast<Uint32>(ms));
@@ -419,10 +437,6 @@ void Iconify(bool iconify) {
         SDL_MinimizeWindow(s.window);
     else
         SDL_RestoreWindow(s.window);
-}
-
-void SetTitle(const std::string& title) {
-    if (s.window) SDL_SetWindowTitle(s.window, title.c_str());
 }
 
 } // namespace forms::backend

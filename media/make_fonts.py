@@ -5,7 +5,8 @@ VAGRON   family "VAGRounded BT": Comfortaa Bold under the program's face name.
 VAGROLN  family "VAGRounded Lt": Comfortaa Regular under the program's face name.
 WINGDNG2 family "Wingdings 2": a small symbol face drawn here; character code 209 (U+00D1 in the
          program's Western code page) is the close mark that the dialogs show as their close
-         button.
+         button; 225 and 228 are the arrows, up-left and down-right, that point out a colour's
+         place in the options dialog's previews.
 
 Comfortaa is under the SIL Open Font License with the reserved name "Comfortaa", so the renamed
 copies carry no "Comfortaa" in their names; its licence is copied beside them.
@@ -100,18 +101,41 @@ def close_mark_glyph():
     return pen.glyph()
 
 
+# The arrow pointing down and to the right, its tip near the bottom right of the glyph's box (200
+# units from the right, 300 above the bottom of the line) so that a label can put the tip on a
+# point by its right and bottom edges.
+ARROW_DOWN_RIGHT = {
+    "head": [(800, 180), (800, 530), (450, 180)],
+    "shaft": [(200, 880), (670, 410), (570, 310), (100, 780)],
+}
+
+
+def arrow_glyph(up_left):
+    """The down-right arrow, or the same turned half round: its tip at the box's top left."""
+    pen = TTGlyphPen(None)
+    for part in ("shaft", "head"):
+        pts = ARROW_DOWN_RIGHT[part]
+        if up_left:
+            pts = [(820 - x, 1040 - y) for x, y in pts]
+        polygon(pen, pts)
+    return pen.glyph()
+
+
 def symbol_font(dest):
     family = "Wingdings 2"
     fb = FontBuilder(1000, isTTF=True)
-    order = [".notdef", "space", "closemark"]
+    order = [".notdef", "space", "closemark", "arrowupleft", "arrowdownright"]
     fb.setupGlyphOrder(order)
-    fb.setupCharacterMap({0x20: "space", 0xD1: "closemark"})
+    fb.setupCharacterMap({0x20: "space", 0xD1: "closemark", 0xE1: "arrowupleft",
+                          0xE4: "arrowdownright"})
     notdef = TTGlyphPen(None)
     polygon(notdef, [(100, 0), (100, 700), (500, 700), (500, 0)])
     polygon(notdef, [(150, 50), (450, 50), (450, 650), (150, 650)])
     fb.setupGlyf({".notdef": notdef.glyph(), "space": TTGlyphPen(None).glyph(),
-                  "closemark": close_mark_glyph()})
-    fb.setupHorizontalMetrics({".notdef": (600, 100), "space": (500, 0), "closemark": (1000, 60)})
+                  "closemark": close_mark_glyph(), "arrowupleft": arrow_glyph(True),
+                  "arrowdownright": arrow_glyph(False)})
+    fb.setupHorizontalMetrics({".notdef": (600, 100), "space": (500, 0), "closemark": (1000, 60),
+                               "arrowupleft": (1000, 20), "arrowdownright": (1000, 100)})
     fb.setupHorizontalHeader(ascent=880, descent=-120)
     fb.setupNameTable({
         "copyright": "Copyright 2026 The Wise Owlet developers",
@@ -131,7 +155,8 @@ def symbol_font(dest):
 
 
 WINGDNG2_LICENCE = """The font file WINGDNG2 (family "Wingdings 2") was drawn by the Wise Owlet
-developers with fontTools (media/make_fonts.py): a close mark at character code 209.
+developers with fontTools (media/make_fonts.py): a close mark at character code 209, an arrow
+pointing up and left at 225 and one pointing down and right at 228.
 Copyright 2026 The Wise Owlet developers.
 This Font Software is licensed under the SIL Open Font License, Version 1.1, whose text is in
 OFL-Comfortaa.txt beside this file (the same licence; no Reserved Font Name).

@@ -327,22 +327,36 @@ void Skins() {
         Paint(c, panel, AlphaPanel);
         Write(c, "App/DialogAlphaSkin.Jpg");
     }
-    // The level menu: a staircase, one step per level, rising to the right.
+    // The level menu: a staircase, one step per level, rising to the right. Each coloured step
+    // is exactly the area that chooses its level (the menu's clickable label, its size in twips
+    // at 15 twips a pixel, standing on the level's number), so that any point of a step answers;
+    // the number sits below it on a pale plate.
     {
         Canvas c = DialogSkin(340, 369);
-        const int lefts[3] = {70, 152, 238}, tops[3] = {305, 256, 208};
-        const uint32_t colours[3] = {Rgb(110, 190, 110), Rgb(245, 160, 60), Rgb(230, 105, 105)};
-        for (int i = 0; i < 3; ++i) {
-            // The level's number is written on the face of its step.
-            double x = lefts[i] - 28, y = tops[i] - 8;
-            Mask step = RoundRectMask(340, 369, x, y, 78, 354 - y, 10);
+        struct Step {
+            double numberLeft, numberTop, numberW; // pixels
+            double areaW, areaH;                   // twips
+            uint32_t colour;
+        };
+        const Step steps[3] = {{70, 305, 300.0 / 15, 660, 1140, Rgb(60, 170, 60)},
+                               {152, 256, 492.0 / 15, 444, 1716, Rgb(245, 150, 40)},
+                               {238, 208, 564.0 / 15, 564, 1644, Rgb(225, 80, 80)}};
+        const double numberH = 348.0 / 15;
+        for (const Step& st : steps) {
+            const double centre = st.numberLeft + st.numberW / 2;
+            const double w = st.areaW / 15, h = st.areaH / 15;
+            const double x = centre - w / 2, y = st.numberTop - h;
+            Mask step = RoundRectMask(340, 369, x + 1, y + 1, w - 2, h - 2, 6);
             Shadow(c, step, 2, 3, 3, 60);
-            PaintVGradient(c, step, Shade(colours[i], 1.25), colours[i], static_cast<int>(y), 354);
-            Paint(c, RoundRectMask(340, 369, x + 6, y + 4, 66, 6, 3), Rgb(255, 255, 255, 70));
+            PaintVGradient(c, step, Shade(st.colour, 1.2), st.colour, static_cast<int>(y),
+                           static_cast<int>(y + h));
+            Paint(c, RoundRectMask(340, 369, x + 4, y + 6, w - 8, 5, 2), Rgb(255, 255, 255, 60));
+            const double plateW = std::max(w, st.numberW + 8);
+            Paint(
+                c,
+                RoundRectMask(340, 369, centre - plateW / 2, st.numberTop + 1, plateW, numberH, 5),
+                Rgb(255, 255, 255, 170));
         }
-        // A flag on the top step.
-        Paint(c, LineMask(340, 369, 300, 146, 300, 200, 3), Ink);
-        Paint(c, PolygonMask(340, 369, {{301, 146}, {326, 156}, {301, 166}}), Rgb(230, 60, 60));
         Write(c, "App/DialogLvlSkin.Jpg");
     }
     // The lesson menu: two soft panels behind the two buttons.
@@ -831,11 +845,12 @@ void PuzzleButtons() {
 }
 
 void SmallButtons() {
-    // The completion dialog's OK.
+    // The completion dialog's OK: low enough to end above the message, which starts 25 pixels
+    // below the picture's top.
     Canvas ok = ButtonFace(
-        60, 40, DialogBody, Rgb(70, 180, 80), 14, State::Normal,
+        60, 24, DialogBody, Rgb(70, 180, 80), 9, State::Normal,
         [](Canvas& g, double, double) {
-            Mask t = TextMask(60, 40, "OK", 30, 19, 20);
+            Mask t = TextMask(60, 24, "OK", 30, 11, 16);
             Paint(g, t.Shifted(0, 1), Rgb(0, 0, 0, 80));
             Paint(g, t, White);
         },

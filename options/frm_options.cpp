@@ -1,15 +1,20 @@
 #include "options/frm_options.h"
 
+#include "forms/default_instance.h"
 #include "forms/msgbox.h"
 #include "options/options_dialog.h"
 #include "shell/app_state.h"
 #include "shell/frm_main.h"
 #include "shell/frm_menu_music.h"
+#include "shell/settings_file.h"
 #include "shell/user_set.h"
+#include "tracing/animation.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
-std::unique_ptr<FrmOptionsForm> OptionsForm;
+FrmOptionsForm* OptionsForm = nullptr;
 
 namespace {
 
@@ -26,8 +31,12 @@ std::string DefaultsPrompt(const std::string& tabName) {
 }
 
 void ShowOptionsDialog() {
-    // The old instance, if any, was unloaded when it closed; the new one reads Settings afresh.
-    OptionsForm = std::make_unique<FrmOptionsForm>();
+    // The old instance, if any, went when it was unloaded; the new one reads Settings afresh.
+    auto* dialog = new FrmOptionsForm;
+    OptionsForm = dialog;
+    forms::AdoptForm(dialog, [dialog] {
+        if (OptionsForm == dialog) OptionsForm = nullptr;
+    });
     OptionsForm->Show();
     OptionsForm->SetFocus();
 }
@@ -42,9 +51,10 @@ FrmOptionsForm::FrmOptionsForm() {
     SetKeyPreview(true);
 
     Tabs_Options.SetFontName("Arial");
-    Tabs_Options.SetFontSize(8);
+    Tabs_Options.SetFontSize(7);
     for (const char* caption : kTabCaptions)
         Tabs_Options.AddTab(caption);
+    Tabs_Options.SetTabToolTipText(4, "Colors and Animation");
     for (int i = 0; i <= 5; ++i) {
         OptionsFrm(i).SetCaption("");
         OptionsFrm(i).SetFontName("Arial");
@@ -60,6 +70,7 @@ FrmOptionsForm::FrmOptionsForm() {
     BuildDrawingTab();
     BuildAnimationTab();
     BuildSpeakingTab();
+    BuildColorsTab();
     ConnectEvents();
 }
 
@@ -98,6 +109,22 @@ void FrmOptionsForm::ConnectEvents() {
     // The slider's mouse-up runs its click.
     MBSldr_AutoPlayInterval.Click = [this] { MBSldr_AutoPlayInterval_Click(); };
     SPKChk_Choices.Click = [this](int i) { SPKChk_Choices_Click(static_cast<int16_t>(i)); };
+    CAList_Color.Click = [this] { CAList_Color_Click(); };
+    CAPict_ColorPick.Click = [this] { CAPict_ColorPick_Click(); };
+    CAPict_AlphaDisplay.Paint = [this](int i) {
+        CAPict_AlphaDisplay_Paint(static_cast<int16_t>(i));
+    };
+    CAChk_AllowJr.Click = [this](int i) { CAChk_AllowJr_Click(static_cast<int16_t>(i)); };
+    // A click on any part of a preview steps to the next colour target.
+    const auto next = [this] { CASelectNextTarget(); };
+    const auto nextOf = [this](int) { CASelectNextTarget(); };
+    CAfrm_BGDisplay.Click = next;
+    CAimg_BGDisplay.Click = nextOf;
+    CAlbl_Alpha.Click = nextOf;
+    CAlbl_AlphaShdw.Click = nextOf;
+    CAlbl_Arrow.Click = nextOf;
+    CALbl_Word.Click = nextOf;
+    CAPict_AlphaDisplay.MouseUp = [this](int, int, int, float, float) { CASelectNextTarget(); };
 }
 
 void FrmOptionsForm::Form_Load() {
@@ -165,20 +192,57 @@ void FrmOptionsForm::OptCmdClick(int16_t index) {
     const int tab = Tabs_Options.SelectedItem();
     if (tab < 1 || tab > 6) return;
     const TabProcs& p = procs[tab - 1];
-    switch (index) {
-    case 0:
-        (this->*p.defaults)();
-        break;
-    case 1:
-        (this->*p.apply)();
-        break;
-    case 2:
-    case 3:
-        (this->*p.command)(index);
-        break;
-    default:
-        break;
+    // Every tab's Apply and OK end in the settings file's write; when that fails, the dialog
+    // stays open with the working copy as it was edited.
+    const UserSet before = Settings;
+    const std::string textBefore = IniText;
+    try {
+        switch (index) {
+        case 0:
+            (this->*p.defaults)();
+            break;
+        case 1:
+            (this->*p.apply)();
+            break;
+        case 2:
+        case 3:
+            (this->*p.command)(index);
+            break;
+        default:
+            break;
+        }
+    } catch (const SettingsSaveError& e) {
+        if (!e.SettingsWritten()) IniText = textBefore;
+        ReportFailedSave(e, before);
     }
+}
+
+void FrmOptionsForm::ReportFailedSave(const SettingsSaveError& e, const UserSet& before) {
+    if (e.SettingsWritten()) {
+        // Only the reminder failed: the settings are saved and stay applied.
+        forms::MsgBox("The settings were saved, but the password reminder could not be "
+                      "written:\r\n" +
+                          e.File() + "\r\n" + e.Reason() + ".",
+                      forms::vbExclamation | forms::vbOKOnly, "Wise Owlet");
+        return;
+    }
+    // Settings goes back to what the file still holds, and what the save applied is undone, so
+    // the running program never shows settings that a restart would lose.
+    const int16_t lesson = Settings.LessonID;
+    const std::vector<SectionProc> changed = RestoreSettings(before);
+    const auto has = [&](SectionProc s) {
+        return std::find(changed.begin(), changed.end(), s) != changed.end();
+    };
+    if (lesson != before.LessonID) {
+        Settings.LessonID = lesson; // the activity running, which is the one to close
+        SelectLesson(before.LessonID);
+    } else if (has(SectionStartEnd) || has(SectionUserLevel) || has(SectionAlphabetType)) {
+        ChangeAppState(paShowActivity);
+        PendingAction = paResume;
+    }
+    forms::MsgBox("The settings could not be saved to\r\n" + e.File() + "\r\n" + e.Reason() +
+                      ".\r\nThe settings file was not changed.",
+                  forms::vbExclamation | forms::vbOKOnly, "Wise Owlet");
 }
 
 bool FrmOptionsForm::ConfirmDefaults(const std::string& tabName) {
@@ -203,6 +267,9 @@ void FrmOptionsForm::Form_Activate() {
 }
 
 void FrmOptionsForm::Form_Unload(int16_t&) {
+    // A letter preview still running would go on drawing on this dialog's picture after it went.
+    if (TraceAnim.AnimKind == akPreviewStep) StopAnimTimer();
+    if (AlphaOpt.Board == &AniPict_Alpha(1)) AlphaOpt.Board = nullptr;
     if (FrmMain.IsLoaded() && FrmMain->Visible()) EnableMainForm();
 }
 

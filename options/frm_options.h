@@ -5,22 +5,26 @@
 #include "forms/check_box.h"
 #include "forms/combo_box.h"
 #include "forms/command_button.h"
+#include "forms/common_dialog.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/frame.h"
 #include "forms/image.h"
 #include "forms/label.h"
+#include "forms/list_box.h"
 #include "forms/option_button.h"
 #include "forms/picture_box.h"
 #include "forms/shape.h"
 #include "forms/slider.h"
 #include "forms/tab_strip.h"
 #include "forms/text_box.h"
+#include "shell/user_set.h"
+#include "tracing/alpha_data.h"
 
 #include <cstdint>
 #include <string>
 
-struct UserSet;
+class SettingsSaveError;
 
 // The texts of the defaults question: the tab's line, then the question.
 std::string DefaultsPrompt(const std::string& tabName);
@@ -32,6 +36,9 @@ class FrmOptionsForm : public forms::Form {
     // Menu button whose settings the Menu Buttons tab shows, and the one shown before.
     int16_t MBButtonIndex = 0;
     int16_t MBPrevButtonIndex = 0;
+    // The working copy of the settings: every control of every tab reads and writes this copy
+    // only, and it goes with the dialog.
+    UserSet OptSettings;
 
     // --- The frame.
     forms::TabStrip Tabs_Options{this};
@@ -109,6 +116,31 @@ class FrmOptionsForm : public forms::Form {
     forms::ControlArray<forms::CheckBox> SPKChk_Choices{&Frame2, 0, 6};
     forms::ControlArray<forms::Label> SPKLbl_General{&Frame2, 0, 10};
 
+    // --- Colors tab (page 3): the list of colour targets and the swatch beside the previews: the
+    // letter display (the letter or the word labels on it) and, over it, a small copy of the
+    // background form. Arrows 0 and 1 point on the letter display, 2 and 3 on the background.
+    forms::Frame CAFrm_Holder{&OptionsFrm(3)};
+    forms::PictureBox CAPict_Holder{&CAFrm_Holder};
+    forms::ListBox CAList_Color{&CAPict_Holder};
+    forms::PictureBox CAPict_ColorPick{&CAPict_Holder};
+    forms::ControlArray<forms::CheckBox> CAChk_AllowJr{&CAPict_Holder, 0, 1};
+    forms::ControlArray<forms::Label> CALbl_Color{&CAPict_Holder, 0, 1};
+    forms::ControlArray<forms::PictureBox> CAPict_AlphaDisplay{&CAPict_Holder, 0, 0};
+    forms::ControlArray<forms::Label> CALbl_Word{&CAPict_AlphaDisplay(0), 0, 3};
+    forms::Frame CAfrm_BGDisplay{&CAPict_Holder};
+    forms::ControlArray<forms::Image> CAimg_BGDisplay{&CAfrm_BGDisplay, 0, 3};
+    forms::ControlArray<forms::Label> CAlbl_AlphaShdw{&CAfrm_BGDisplay, 0, 3};
+    forms::ControlArray<forms::Label> CAlbl_Alpha{&CAfrm_BGDisplay, 0, 3};
+    forms::ControlArray<forms::Label> CAlbl_Arrow{
+        [this](int i) -> forms::Container* {
+            return i <= 1 ? static_cast<forms::Container*>(&CAPict_AlphaDisplay(0))
+                          : &CAfrm_BGDisplay;
+        },
+        0, 3};
+    forms::CommonDialog CommonDialog{this};
+    // The letter the Colors tab draws, always the capital A.
+    AlphaData CAPreviewAlpha;
+
     // --- Events.
     void Form_Load() override;
     void Form_Activate() override;
@@ -142,12 +174,19 @@ class FrmOptionsForm : public forms::Form {
     void MBChk_AutoPlay_Click(int16_t index);
     void MBSldr_AutoPlayInterval_Click();
     void SPKChk_Choices_Click(int16_t index);
+    void CAList_Color_Click();
+    void CAPict_ColorPick_Click();
+    void CAPict_AlphaDisplay_Paint(int16_t index);
+    void CAChk_AllowJr_Click(int16_t index);
 
   private:
     void ConnectEvents();
     void InitOptions();
     void LayoutOptionsFrame();
     void OptCmdClick(int16_t index);
+    // A tab's save that could not write the settings: the message, and Settings and the running
+    // screens back to what the settings file holds (before: Settings as it was).
+    void ReportFailedSave(const SettingsSaveError& e, const UserSet& before);
     void CloseOptions();
     // The defaults question of a tab; true when answered OK.
     bool ConfirmDefaults(const std::string& tabName);
@@ -192,10 +231,25 @@ class FrmOptionsForm : public forms::Form {
     void SMnuDefaults();
 
     // Colors tab.
+    void BuildColorsTab();
     void CALoadTab();
+    void CAReadSettings();
+    void CADisplayTab();
+    void CAShowBGDisplay();
+    void CALayoutTab();
+    void CASaveSettings();
     void CAApply();
     void CACommand(int16_t index);
     void CADefaults();
+    void CAHLSelection();
+    void CAPickColor();
+    void CASelectNextTarget();
+    void CADrawPreviewLetter();
+    void CAPositionArrows(int16_t x, int16_t y);
+    void CAShowBackgroundPreview(int16_t x, int16_t y);
+    void CAShowLetterPreview();
+    void CAStopPreviewAnimation();
+    void CARedrawAlphaDisplay(AlphaData& rec, const UserSet& settings);
 
     // Animation tab.
     void BuildAnimationTab();

@@ -1,10 +1,15 @@
 // The options dialog's Animation tab: how fast strokes are animated, and whether the program goes
 // on to the next character by itself, after how long, and whether it starts over at the end.
 #include "forms/lang.h"
+#include "forms/timer.h"
+#include "options/animation_tab.h"
 #include "options/frm_options.h"
+#include "options/options_dialog.h"
 #include "shell/app_state.h"
 #include "shell/settings_file.h"
 #include "shell/user_set.h"
+#include "tracing/animation.h"
+#include "tracing/trace_engine.h"
 
 #include <cmath>
 #include <string>
@@ -14,6 +19,11 @@ namespace {
 forms::Flag IsChecked(const forms::CheckBox& b) {
     return forms::ToFlag(b.Value() == forms::vbChecked);
 }
+
+// The preview picture: the capital A is 80 by 100 and the track pen 18 wide, laid out with its
+// base line at 1 / 1.2 of the height.
+constexpr double kPreviewWidth = 110;
+constexpr double kPreviewHeight = 150;
 
 } // namespace
 
@@ -37,23 +47,25 @@ void FrmOptionsForm::BuildAnimationTab() {
     ANI_lblGeneral(0).SetCaption("Slow");
     ANI_lblGeneral(1).SetCaption("Fast");
     ANI_lblGeneral(2).SetCaption("Speed is 60");
-    ANI_lblGeneral(0).Move(10, 24, 30, 16);
-    CASldr_TimerSpeed.Move(40, 18, 150, 28);
-    ANI_lblGeneral(1).Move(194, 24, 30, 16);
-    ANI_lblGeneral(2).Move(40, 48, 150, 16);
-    AniPict_Alpha(1).Move(228, 18, 58, 58);
+    // The speed and auto-play controls on the left; on the right the preview picture, large
+    // enough for the capital A drawn with the tracing screen's pens, and its Test button.
+    ANI_lblGeneral(0).Move(10, 24, 28, 16);
+    CASldr_TimerSpeed.Move(38, 18, 100, 28);
+    ANI_lblGeneral(1).Move(142, 24, 28, 16);
+    ANI_lblGeneral(2).Move(38, 48, 130, 16);
+    AniPict_Alpha(1).Move(176, 18, kPreviewWidth, kPreviewHeight);
     AniPict_Alpha(1).SetBorderStyle(1);
     CACmd_Test.SetCaption("Test");
     CACmd_Test.SetFontName("Arial");
     CACmd_Test.SetFontSize(8);
-    CACmd_Test.Move(228, 80, 58, 22);
+    CACmd_Test.Move(176, 18 + kPreviewHeight + 6, kPreviewWidth, 22);
 
-    MBChk_AutoPlay(1).Move(10, 120, 16, 16);
+    MBChk_AutoPlay(1).Move(10, 84, 16, 16);
     MBLbl_AutoPlay(4).SetCaption("Auto play");
-    MBLbl_AutoPlay(4).Move(30, 120, 100, 16);
-    MBChk_AutoPlay(2).Move(140, 120, 16, 16);
+    MBLbl_AutoPlay(4).Move(30, 84, 130, 16);
+    MBChk_AutoPlay(2).Move(10, 104, 16, 16);
     MBLbl_AutoPlay(5).SetCaption("AutoLoop");
-    MBLbl_AutoPlay(5).Move(160, 120, 100, 16);
+    MBLbl_AutoPlay(5).Move(30, 104, 130, 16);
     MBSldr_AutoPlayInterval.SetMin(1);
     MBSldr_AutoPlayInterval.SetMax(10);
     MBSldr_AutoPlayInterval.SetLargeChange(1);
@@ -61,10 +73,10 @@ void FrmOptionsForm::BuildAnimationTab() {
     MBSldr_AutoPlayInterval.SetTickFrequency(1);
     MBLbl_AutoPlay(0).SetCaption("-");
     MBLbl_AutoPlay(2).SetCaption("+");
-    MBLbl_AutoPlay(0).Move(10, 150, 20, 16);
-    MBSldr_AutoPlayInterval.Move(30, 144, 180, 28);
-    MBLbl_AutoPlay(2).Move(214, 150, 20, 16);
-    MBLbl_AutoPlay(1).Move(30, 176, 250, 16);
+    MBLbl_AutoPlay(0).Move(10, 140, 16, 16);
+    MBSldr_AutoPlayInterval.Move(26, 134, 124, 28);
+    MBLbl_AutoPlay(2).Move(154, 140, 16, 16);
+    MBLbl_AutoPlay(1).Move(10, 166, 160, 16);
     MBLbl_AutoPlay(3).SetVisible(false);
 }
 
@@ -79,6 +91,8 @@ void FrmOptionsForm::ANIReadSettings() {
 }
 
 void FrmOptionsForm::ANIDisplayTab() {
+    AlphaOpt.Board = &AniPict_Alpha(1);
+    CARedrawAlphaDisplay(AlphaOpt, OptSettings);
     AniPict_Alpha(1).SetBackColor(Settings.BGColor);
     // The slider keeps a stored speed outside its range within it.
     CASldr_TimerSpeed.SetValue(CASldr_TimerSpeed.Max() - OptSettings.AnimSpeed);
@@ -121,6 +135,46 @@ void FrmOptionsForm::ANI_lblGeneral_MouseUp(int16_t index) {
 
 void FrmOptionsForm::AniPict_Alpha_MouseUp(int16_t) {
     CACmd_Test_Click();
+}
+
+void FrmOptionsForm::AniPict_Alpha_Paint(int16_t index) {
+    if (index != 1) return;
+    AlphaOpt.Board = &AniPict_Alpha(1);
+    DrawAlpha(AlphaOpt, 0, forms::vbFalse, 0);
+}
+
+void FrmOptionsForm::CACmd_Test_Click() {
+    // The puzzle's paced shuffle waits on the timer tick by tick: the preview keeps off it.
+    if (TraceAnim.AnimKind == akPuzzleStep && AnimTimerRunning()) return;
+    if (TraceAnim.AnimTimer == nullptr) return;
+    StopAnimTimer();
+    forms::PictureBox& board = AniPict_Alpha(1);
+    AlphaOpt.Board = &board;
+    DrawAlpha(AlphaOpt, 1, forms::vbFalse, 0); // the empty letter
+    board.SetForeColor(AlphaOpt.ColorLineHL);
+    board.SetDrawWidth(AlphaOpt.LineWidth);
+    // The ticks draw from these copies: taken now, the animated letter stays the one on this
+    // picture whatever is laid out meanwhile.
+    CopyMarkedPoints(AlphaOpt.PointX, AlphaOpt.PointY, TraceAnim.PointX, TraceAnim.PointY);
+    CopyMarkedPoints2(AlphaOpt.KeyPoint, TraceAnim.KeyPoint);
+    TraceAnim.AnimPhase = apPreview;
+    TraceAnim.AnimKind = akPreviewStep;
+    TraceAnim.AnimAllStrokes = forms::vbTrue;
+    TraceAnim.AnimFlagB = forms::vbFalse;
+    ClearAnimStepMemory();
+    // The working copy's speed: it can be tried before Apply.
+    TraceAnim.AnimTimer->SetInterval(OptSettings.AnimSpeed);
+    TraceAnim.AnimPoint = 1;
+    TraceAnim.AnimStroke = 0;
+    TraceAnim.AnimTimer->SetEnabled(true);
+}
+
+void ShowPreviewArrows() {
+    if (!OptionsForm || !OptionsForm->IsLoaded()) return;
+    FrmOptionsForm& f = *OptionsForm;
+    if (f.CAChk_AllowJr(1).Value() != forms::vbChecked) return;
+    f.CAlbl_Arrow(0).SetVisible(true);
+    f.CAlbl_Arrow(1).SetVisible(true);
 }
 
 void FrmOptionsForm::MBChk_AutoPlay_Click(int16_t index) {

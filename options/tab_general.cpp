@@ -1,6 +1,7 @@
 // The options dialog's General tab: the password and where it is asked, the background option,
 // and the two title-bar buttons that end or minimise the whole program.
 #include "forms/files.h"
+#include "forms/lang.h"
 #include "forms/msgbox.h"
 #include "forms/screen.h"
 #include "options/frm_options.h"
@@ -24,6 +25,8 @@ const char* const kGeneralLabels[] = {"Password",
                                       "Reset all levels"};
 const char* const kGeneralFrames[] = {"Password", "Background Screen", "Application",
                                       "Reset work done"};
+// Far more than any password needs, and far less than the settings text can hold.
+constexpr int kPasswordMaxLength = 255;
 
 forms::Flag Checked(const forms::CheckBox& box) {
     return box.Value() == forms::vbChecked ? forms::vbTrue : forms::vbFalse;
@@ -52,6 +55,7 @@ void FrmOptionsForm::BuildGeneralTab() {
     }
     for (int i = 0; i <= 1; ++i) {
         WOTxt_PW(i).SetPasswordChar("*");
+        WOTxt_PW(i).SetMaxLength(kPasswordMaxLength);
         WOTxt_PW(i).SetFontName("Arial");
         WOlbl_General(i).Move(10, 20 + i * 26, 80, 18);
         WOTxt_PW(i).Move(96, 18 + i * 26, 190, 22);
@@ -155,8 +159,10 @@ void FrmOptionsForm::WOImg_CBox_Click(int16_t index) {
 }
 
 void FrmOptionsForm::WOValidateSave(int16_t& failed) {
-    const std::string& pw = WOTxt_PW(0).Text();
-    if (pw != WOTxt_PW(1).Text()) {
+    // Blanks around a password are never meant (the prompt trims what is typed), and a
+    // password of blanks only is none.
+    const std::string pw = forms::Trim(WOTxt_PW(0).Text());
+    if (pw != forms::Trim(WOTxt_PW(1).Text())) {
         forms::MsgBox("Passwords do not match. Please enter same passwords!    ",
                       forms::vbExclamation | forms::vbOKOnly, "Password Check");
         WOTxt_PW(0).SetFocus();

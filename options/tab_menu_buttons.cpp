@@ -378,7 +378,7 @@ void FrmOptionsForm::MBCmbo_Instrument_Click() {
 void FrmOptionsForm::MBShowAlphaTypeSamples(UserSet& rec) {
     const bool numbers = OptSettings.AlphabetType == atNumbers;
     if (!numbers) {
-        const auto sample = [](const std::string& bound) {
+        const auto sample = [this](const std::string& bound) {
             const std::string first = bound.substr(0, 1);
             switch (OptSettings.AlphabetType) {
             case atCapitals:

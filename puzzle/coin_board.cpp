@@ -20,6 +20,7 @@ int32_t PuzColorCorrect = 0xFFFF;
 forms::Flag PuzShuffling = forms::vbFalse;
 forms::Flag PuzShuffleAbort = forms::vbFalse;
 forms::Flag PuzCompleted = forms::vbFalse;
+forms::Flag PuzLastCoinSent = forms::vbFalse;
 forms::Timer* PuzTimer = nullptr;
 int16_t PuzClockMode = pcIdle;
 forms::DateTime PuzStartTime{};
@@ -63,6 +64,7 @@ void InitPuzzleState() {
     PuzBlankIndex = 0;
     PuzPickedCoin = 0;
     PuzShuffling = forms::vbFalse;
+    PuzLastCoinSent = forms::vbFalse;
     if (!PuzColorsSet) {
         PuzColorNormal = 0;
         PuzColorCorrect = 0xFFFF;
@@ -220,19 +222,21 @@ int16_t FindEmptyCoin() {
     return 0;
 }
 
+forms::Flag IsCoinSentHome(int16_t index) {
+    if (!IsCoinHome(index)) return forms::vbFalse;
+    if (Settings.UserLevel == kLevelI && index == kLastHomeCoin) return PuzLastCoinSent;
+    return forms::vbTrue;
+}
+
 forms::Flag IsPuzzleSolved() {
     for (int16_t i = 0; i <= kLastHomeCoin; ++i)
-        if (!IsCoinHome(i)) return forms::vbFalse;
-    // At Level I the last symbol counts only once the child has clicked it home.
-    if (Settings.UserLevel == kLevelI &&
-        (CoinLabel(kLastHomeCoin).ForeColor() & 0xFFFFFF) != (PuzColorCorrect & 0xFFFFFF))
-        return forms::vbFalse;
+        if (!IsCoinSentHome(i)) return forms::vbFalse;
     return forms::vbTrue;
 }
 
 void ColourCoinsLevelII() {
     for (int16_t i = 0; i <= kLastHomeCoin; ++i)
-        CoinLabel(i).SetForeColor(IsCoinHome(i) ? PuzColorCorrect : PuzColorNormal);
+        CoinLabel(i).SetForeColor(IsCoinSentHome(i) ? PuzColorCorrect : PuzColorNormal);
 }
 
 void PlaceBlankCoin() {

@@ -56,6 +56,9 @@ extern forms::Flag PuzMenuHotOn;     // whether one is highlighted
 extern int32_t PuzGameSerial;
 // The two caption colours take their defaults once a run, the first time the puzzle starts.
 extern forms::Flag PuzColorsSet;
+// Level I: the last symbol was clicked home. It may lie home by chance before: only the click
+// sends it, so the board's captions alone cannot tell.
+extern forms::Flag PuzLastCoinSent;
 
 // --- Entry of the activity.
 void StartPuzzle();
@@ -72,6 +75,8 @@ int32_t CoinSymbolCode(const std::string& caption);
 // The code cell i (0..25) expects, or -1 for any other cell or alphabet type.
 int32_t ExpectedCoinCode(int16_t cell);
 forms::Flag IsCoinHome(int16_t index);
+// Home and, at Level I, sent there by the child: the last coin counts only once it was clicked.
+forms::Flag IsCoinSentHome(int16_t index);
 // The cell where a caption belongs; 0 for an alphabet type without homes. A caption that is no
 // symbol of the board gives a cell off the board (-1 when it has no code): callers check.
 int16_t CoinHomeIndex(const std::string& caption);

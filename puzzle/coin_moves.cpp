@@ -101,6 +101,8 @@ void PlaceCoinHome(int16_t index, int16_t, int16_t, float x, float y, forms::Fla
     // No symbol is left home by chance: it waits in the last place instead.
     if (IsCoinHome(index)) SwapCoinCaptions(index, kLastHomeCoin);
     FrmMain->PuzLbl_Coin(target).SetForeColor(PuzColorCorrect);
+    // The last symbol goes home only when it is the one left: the board is then complete.
+    if (target == kLastHomeCoin) PuzLastCoinSent = forms::vbTrue;
     SaveBoardToHistory();
     RecordMove();
     MarkNextCoin();

@@ -7,6 +7,7 @@
 #include "shell/user_set.h"
 
 forms::Array<BoardCaptions, 0, 10> PuzHistory{};
+forms::Array<forms::Flag, 0, 10> PuzHistLastSent{};
 int16_t PuzHistPos = 1;
 int16_t PuzHistCount = 1;
 
@@ -26,6 +27,7 @@ void SaveBoardToHistory() {
         const CoinCell c = IndexToCell(i);
         PuzHistory(0)(c.Row)(c.Col) = CoinCaption(i);
     }
+    PuzHistLastSent(0) = PuzLastCoinSent;
 }
 
 void RestoreBoardFromHistory(int16_t entry) {
@@ -33,17 +35,22 @@ void RestoreBoardFromHistory(int16_t entry) {
         const CoinCell c = IndexToCell(i);
         SetCoinCaption(i, PuzHistory(entry)(c.Row)(c.Col));
     }
+    PuzLastCoinSent = PuzHistLastSent(entry);
 }
 
 void PushHistory() {
     SaveBoardToHistory();
-    for (int e = kMaxBoards; e >= 1; --e)
+    for (int e = kMaxBoards; e >= 1; --e) {
         PuzHistory(e) = PuzHistory(e - 1);
+        PuzHistLastSent(e) = PuzHistLastSent(e - 1);
+    }
 }
 
 void DropHistoryAhead(int16_t pos) {
-    for (int e = pos; e <= kMaxBoards; ++e)
+    for (int e = pos; e <= kMaxBoards; ++e) {
         PuzHistory(e - pos + 1) = PuzHistory(e);
+        PuzHistLastSent(e - pos + 1) = PuzHistLastSent(e);
+    }
 }
 
 void RecordMove() {
@@ -60,8 +67,10 @@ void RecordMove() {
 }
 
 void ClearHistory() {
-    for (int e = kMaxBoards; e >= 1; --e)
+    for (int e = kMaxBoards; e >= 1; --e) {
         PuzHistory(e) = BoardCaptions{};
+        PuzHistLastSent(e) = forms::vbFalse;
+    }
 }
 
 void HistoryBack() {

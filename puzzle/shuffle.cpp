@@ -116,14 +116,20 @@ void ShuffleLevelI(int16_t& moves, forms::Flag& instant) {
     // No symbol of coins 0..24 may start at home.
     for (int16_t i = 0; i <= 24; ++i)
         if (CoinHomeIndex(CoinCaption(i)) == i) SwapCoinCaptions(i, kLastHomeCoin);
+    // A step back or forward meanwhile marked a coin and coloured the homes of the game being
+    // replaced: the new game starts with only its own next coin marked and nothing sent home.
+    PuzLastCoinSent = forms::vbFalse;
     ClearHistory();
     SaveBoardToHistory();
     RecordMove();
     PuzHistPos = 1;
     PuzHistCount = 1;
+    for (int16_t i = 0; i <= kLastHomeCoin; ++i)
+        SetCoinPicture(i, cpNormal);
     PuzPickedCoin = 0;
     PuzBlankIndex = 0;
     MarkNextCoin();
+    ColourCoinsLevelII();
     SetClockCaption("00:00");
     AnimateClockArrows(forms::vbTrue);
     PuzShuffling = forms::vbFalse;

@@ -4,13 +4,13 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev
-  libfreetype-dev
+  libfreetype-dev libx11-dev libxext-dev libxtst-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-liberation
   espeak-ng sox
   fonts-noto-color-emoji fonts-comfortaa python3-fonttools
-  fluid-soundfont-gm freepats timidity
-  xvfb xauth x11-apps
+  timgm6mb-soundfont fluid-soundfont-gm freepats timidity
+  xvfb xauth x11-apps xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -128,9 +128,10 @@ FrmBackGroundForm::FrmBackGroundForm() {
 void FrmBackGroundForm::Form_Load() {
     Move(0, 0, forms::Screen::Width(), forms::Screen::Height());
     FrmGeneral->SetVisible(true);
-    // Painted before the pictures take their time.
+    // Painted before the pictures take their time: passes of the loop that never wait (a
+    // DoEvents with nothing to do sleeps until the next event).
     for (int i = 0; i < 6; ++i)
-        forms::DoEvents();
+        forms::Application::Pump();
     InitBGColor(Settings.BGFormColor);
     LayoutBGImages();
     InitBGColorAlpha(Settings.BGFormColorAlpha);

@@ -96,7 +96,7 @@ void FrmCompletionForm::Form_Load() {
     if (forms::FileExists(ok))
         ImgOK.SetPicture(forms::LoadPicture(ok));
     else
-        ImgOK.Move(272, 125, 60, 40); // the place still takes the click
+        ImgOK.Move(272, 125, 60, 24); // the place still takes the click
 
     const double holderWidth = ComplPict_Holder.Width();
     const double messageWidth = 0.8 * holderWidth;

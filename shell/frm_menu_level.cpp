@@ -51,11 +51,9 @@ FrmMenuLevelForm::FrmMenuLevelForm()
                               static_cast<int16_t>(s), x, y);
     };
     auto click = [this](int i) { Lbl_LevelHL_Click(static_cast<int16_t>(i)); };
+    // Only the areas above the numbers take the mouse; the skin draws each level's step there.
     Lbl_LevelHL.MouseMove = move;
     Lbl_LevelHL.Click = click;
-    // The numbers themselves answer as the areas above them do: a child points at the number.
-    Lbl_Level.MouseMove = move;
-    Lbl_Level.Click = click;
 }
 
 void FrmMenuLevelForm::HideFrmMenuLevel() {

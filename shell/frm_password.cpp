@@ -113,7 +113,7 @@ void FrmPassWordForm::ArrangePassword() {
     Pict_Holder.Move(0, 0, kWidth, kHeight);
 
     Lbl_Heading.SetFontName(::FontName(1));
-    Lbl_Heading.SetFontBold(FontSubstituted(1) != 0);
+    Lbl_Heading.SetFontBold(FontSubstituted(0) != 0);
     Lbl_Heading.SetFontSize(1.35 * tpx);
     Lbl_Heading.Move(10, 4, kWidth - 75, 2 * Lbl_Heading.FontSize());
     Lbl_Close.SetFontName(::FontName(2));

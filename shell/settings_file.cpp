@@ -133,16 +133,30 @@ forms::Flag ReadFileBytes(std::vector<int16_t>& A, const std::string& path) {
     }
 }
 
-forms::Flag WriteBytesToFile(const std::vector<int16_t>& A, const std::string& path) {
-    std::vector<uint8_t> bytes;
+namespace {
+
+std::string ReminderPath() {
+    return AppPath + "\\PassWord.Txt";
+}
+std::string ReminderText() {
+    return "[PassWord]\r\nThe password for Wise Owlet program is '" + Settings.PWord + "'\r\n";
+}
+std::string FileBytes(const std::vector<int16_t>& A) {
+    std::string bytes;
     bytes.reserve(A.size() * 2);
     for (int16_t cell : A) {
-        uint16_t u = static_cast<uint16_t>(cell);
-        bytes.push_back(static_cast<uint8_t>(u & 0xFF));
-        bytes.push_back(static_cast<uint8_t>(u >> 8));
+        const uint16_t u = static_cast<uint16_t>(cell);
+        bytes.push_back(static_cast<char>(u & 0xFF));
+        bytes.push_back(static_cast<char>(u >> 8));
     }
+    return bytes;
+}
+
+} // namespace
+
+forms::Flag WriteBytesToFile(const std::vector<int16_t>& A, const std::string& path) {
     // Written beside the old file and renamed over it: a failed write keeps the old settings.
-    forms::ReplaceFileAtomically(path, bytes);
+    forms::ReplaceFileAtomically(path, FileBytes(A));
     return forms::vbTrue;
 }
 
@@ -203,16 +217,38 @@ void WriteSettingsFile(const std::string& text, const std::string& path) {
     WriteBytesToFile(SettingsFileData, path);
 }
 
+SettingsSaveError::SettingsSaveError(const forms::RuntimeError& cause, std::string file,
+                                     std::string reason, bool settingsWritten)
+    : forms::RuntimeError(cause.Number(), cause.Description()), file_(std::move(file)),
+      reason_(std::move(reason)), settingsWritten_(settingsWritten) {}
+
 void WritePasswordReminder() {
-    forms::ReplaceFileAtomically(AppPath + "\\PassWord.Txt",
-                                 "[PassWord]\r\nThe password for Wise Owlet program is '" +
-                                     Settings.PWord + "'\r\n");
+    forms::ReplaceFileAtomically(ReminderPath(), ReminderText());
 }
 
 void SaveSettingsFile(forms::Flag clearFirst) {
     if (clearFirst) IniText = "";
     ProcessAllSections(umWrite, Settings, Settings);
-    WriteSettingsFile(IniText, PathSettingsFile);
-    DumpIniText("");
-    WritePasswordReminder();
+    std::string file = forms::ResolvePath(PathSettingsFile);
+    bool settingsWritten = false;
+    try {
+        EncodeSettings(SettingsFileData, IniText);
+        forms::StagedFile settings(PathSettingsFile, FileBytes(SettingsFileData));
+        file = forms::ResolvePath(ReminderPath());
+        forms::StagedFile reminder(ReminderPath(), ReminderText());
+        file = settings.Path();
+        settings.Commit();
+        settingsWritten = true;
+        try {
+            DumpIniText("");
+        } catch (const forms::RuntimeError&) {
+            // The debug dump is an aid, not part of the save.
+        }
+        file = reminder.Path();
+        reminder.Commit();
+    } catch (const forms::FileError& e) {
+        throw SettingsSaveError(e, e.Path(), e.Reason(), settingsWritten);
+    } catch (const forms::RuntimeError& e) { // a settings text the file cannot hold
+        throw SettingsSaveError(e, file, e.Description(), settingsWritten);
+    }
 }

@@ -2,6 +2,7 @@
 // The settings file: the settings text scrambled into an array of 16-bit integers with a
 // checksum, stored raw (two bytes a cell, low byte first) in the program folder; and the
 // clear-text password reminder written beside it on every save.
+#include "forms/errors.h"
 #include "forms/lang.h"
 
 #include <cstdint>
@@ -28,9 +29,26 @@ forms::Flag ReadSettingsFile(); // True when the file was read and decoded
 void ReadSettingsBytes();
 std::string DecodeSettingsText();
 
+// A save that could not be finished: the file it could not write (a real path) and why.
+// SettingsWritten tells whether the settings file had already taken the new settings (only the
+// password reminder failed after it).
+class SettingsSaveError : public forms::RuntimeError {
+  public:
+    SettingsSaveError(const forms::RuntimeError& cause, std::string file, std::string reason,
+                      bool settingsWritten);
+    const std::string& File() const { return file_; }
+    const std::string& Reason() const { return reason_; }
+    bool SettingsWritten() const { return settingsWritten_; }
+
+  private:
+    std::string file_, reason_;
+    bool settingsWritten_;
+};
+
 // Rebuilds the settings text from Settings and writes the file, the debug dump and the password
-// reminder. Each file is written beside the old one and renamed over it, so a failed write
-// leaves the old file whole; the error reaches the caller.
+// reminder. The settings file and the reminder are both written beside the old ones before
+// either is renamed over its old one, so a failure at any step leaves both old files whole; it
+// raises SettingsSaveError. A debug dump that cannot be written is skipped.
 void SaveSettingsFile(forms::Flag clearFirst);
 void WriteSettingsFile(const std::string& text, const std::string& path);
 void WritePasswordReminder();

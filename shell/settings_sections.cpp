@@ -532,7 +532,7 @@ void SectionWords(int16_t mode, UserSet&, const UserSet&) {
     static const char* const kWordsAlpha[26] = {
         "Apple", "Boat",  "Cow",      "Dog",    "Eggs",  "Frog",   "Guitar", "Horse", "Insect",
         "Jug",   "Kite",  "Lion",     "Mouse",  "Nuts",  "Orange", "Parrot", "Quill", "Rabbit",
-        "Sheep", "Teddy", "Umbrella", "Violin", "Watch", "Box",    "Yatch",  "Zebra"};
+        "Sheep", "Teddy", "Umbrella", "Violin", "Watch", "Box",    "Yacht",  "Zebra"};
     static const char* const kWordsNumbers[30] = {
         "One",         "Two",        "Three",        "Four",         "Five",         "Six",
         "Seven",       "Eight",      "Nine",         "Ten",          "Eleven",       "Twelve",

@@ -69,6 +69,8 @@ template <typename Instance> void UnloadIfLoaded(Instance& form) {
 
 void AppStartup() {
     ending = false;
+    // The application's title heads the runtime's own boxes, such as a run-time error's.
+    forms::Application::SetTitle(appTitle);
     try {
         InitPaths();
         LoadSettingsFile();
@@ -234,7 +236,7 @@ void EndProgram(int status) {
     EvenIfItFails([] { DumpDebugAll(); });
     TraceAnim.AnimTimer = nullptr;
     MMTimer = nullptr;
-    OptionsForm.reset();
+    if (OptionsForm) EvenIfItFails([] { OptionsForm->Unload(); });
     if (FrmMain.IsLoaded())
         for (int i = 0; i <= 4; ++i)
             EvenIfItFails([i] { FrmMain->AT_MM_Alphabet(i).SetCommand("Close"); });

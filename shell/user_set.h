@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct AlphaData;
 
@@ -79,12 +80,19 @@ enum LessonCode : int16_t { lsTracing = 0, lsPuzzle = 1 };
 // The default password, a constant of the program.
 inline const std::string kDefaultPassword = "marble";
 
-extern UserSet Settings;    // the live settings
-extern UserSet OptSettings; // the options dialog's working copy
+extern UserSet Settings;    // the live settings (the options dialog keeps its own working copy)
 extern std::string IniText; // the settings text
+
+// A section procedure: (mode, destination, source).
+using SectionProc = void (*)(int16_t mode, UserSet& dst, const UserSet& src);
 
 // Runs every section procedure in the file's order with the one mode.
 void ProcessAllSections(int16_t mode, UserSet& dst, const UserSet& src);
+
+// Puts Settings back to an earlier record (a save that failed) and applies again, in the file's
+// order, each section whose settings text differs, so that the running screens show what the
+// earlier record says. Returns those sections' procedures.
+std::vector<SectionProc> RestoreSettings(const UserSet& earlier);
 
 void SectionSpeakingOptions(int16_t mode, UserSet& dst, const UserSet& src);
 void SectionLessonInfo(int16_t mode, UserSet& dst, const UserSet& src);

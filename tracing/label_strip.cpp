@@ -124,7 +124,7 @@ void AlphaLabelMouseMove(int16_t index, int16_t button, int16_t shift, float x, 
 }
 
 // A click chooses the character; with Shift it is also made not done, and with Shift and Ctrl
-// (after a confirmation) the whole level starts over from the first label.
+// (after a confirmation) the whole level starts over from the lesson's first character.
 void AlphaLabelMouseUp(int16_t index, int16_t button, int16_t shift, float x, float y) {
     if (ProcessTraceEvent(teLabelClick, index, button, shift, x, y)) return;
     ClearAlphaHover();
@@ -137,7 +137,8 @@ void AlphaLabelMouseUp(int16_t index, int16_t button, int16_t shift, float x, fl
         break;
     case 1:
         AlphaDone(type)(level)(index) = forms::vbFalse;
-        AlphaLabelClick(index, forms::vbFalse);
+        // The current character too: its label loses the finished colour and it starts again.
+        ChooseAlphaLabel(index, forms::vbFalse);
         LevelDone(type)(level) = forms::vbFalse;
         LevelJustDone = forms::vbFalse;
         ResetAlphaRec(AlphaCur);
@@ -151,7 +152,8 @@ void AlphaLabelMouseUp(int16_t index, int16_t button, int16_t shift, float x, fl
         if (answer == forms::vbOK) {
             SetLevelDone(type, level);
             RefreshAlphaLabels();
-            AlphaLabelClick(0, forms::vbFalse);
+            // The lesson's first character, started afresh even when it is the current one.
+            ChooseAlphaLabel(FirstAlphaIdx, forms::vbFalse);
         } else {
             AlphaLabelClick(index, forms::vbFalse);
         }

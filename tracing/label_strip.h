@@ -17,6 +17,10 @@ extern forms::Flag LabelRecolour;
 // The word of the current character in both word labels, and their place for its length.
 void ShowWord();
 void PlaceWordLabel();
+// A word too wide for its label at the standard size: the label reaches up to the menu row and the
+// word is drawn smaller until it fits.
+void FitWordLabel();
+double StandardWordFontSize();
 // Captions, colours and range, layout and visibility of the strip.
 void FillAlphaLabels();
 void ColorAlphaLabels();

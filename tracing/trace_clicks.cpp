@@ -231,10 +231,12 @@ void PromptCheckPoint(int16_t, int16_t, float, float, int16_t mode) {
     if (Settings.UserLevel != 2) return;
     AlphaData* rec = TracedRecord();
     if (rec == nullptr) return;
+    // The release puts the point back in the dot colour: in the track's colour the point to
+    // click next would vanish into the track.
     if (mode == 1)
         DrawNextCheckPoint(*rec, 0);
     else if (mode == 2)
-        DrawNextCheckPoint2(*rec, rec->ColorLine);
+        DrawNextCheckPoint2(*rec, 0);
 }
 
 void DrawNextKeyPoint(AlphaData& rec, int32_t color) {
@@ -275,7 +277,12 @@ void ShowNextStroke(AlphaData& rec) {
 }
 
 void AlphaLabelClick(int16_t index, forms::Flag noSpeech) {
-    if (!AlphaEnabled(index) || index == CurAlphaIdx) return;
+    if (index == CurAlphaIdx) return;
+    ChooseAlphaLabel(index, noSpeech);
+}
+
+void ChooseAlphaLabel(int16_t index, forms::Flag noSpeech) {
+    if (!AlphaEnabled(index)) return;
     StopAnimTimer();
     CurAlphaIdx = index;
     UpdateAlphaLabel(PrevAlphaIdx, forms::vbFalse);

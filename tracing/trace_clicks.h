@@ -39,3 +39,5 @@ void ShowNextStroke(AlphaData& rec);
 // Makes character label index (0 to 29) the current character, when it lies inside the lesson
 // range and is not the current one.
 void AlphaLabelClick(int16_t index, forms::Flag noSpeech);
+// The same for a label inside the range, also the current one: its character starts afresh.
+void ChooseAlphaLabel(int16_t index, forms::Flag noSpeech);

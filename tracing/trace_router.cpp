@@ -116,6 +116,8 @@ void SwatchClickTracing(int16_t index) {
     } else if (CancelsPick(index)) {
         CancelPick();
         SetDefaultCursors();
+        // The pick stopped the character's drawing; it starts again as after a reset.
+        StartHintTimer();
     } else {
         SetPaintCursors();
         Pick(index);

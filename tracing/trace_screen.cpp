@@ -45,6 +45,7 @@ void InitTraceState() {
     // Starting tracing always begins the current level afresh.
     SetLevelDone(Settings.AlphabetType, Settings.UserLevel);
     ResetTraceColors();
+    ResetPickedColors();
     AlphaCur.Board = &FrmMain->Picture_DrawBoard;
     AlphaCur2.Board = &FrmMain->Picture_DrawBoard;
     FrmMain->Picture_DrawBoard.Cls();
@@ -161,7 +162,7 @@ void ShowAlphaBGMarks() {
 
 void InitTrcLblWord() {
     auto& f = *FrmMain.operator->();
-    const double size = 2 * TwipsPerPixelY();
+    const double size = StandardWordFontSize();
     const bool bold = FontSubstituted(0) != forms::vbFalse;
     forms::Label& word = f.TrcLbl_Word(0);
     forms::Label& shadow = f.TrcLbl_Word(1);
@@ -173,8 +174,10 @@ void InitTrcLblWord() {
     shadow.SetFontName(FontName(0));
     shadow.SetFontBold(bold);
     shadow.SetFontSize(size);
-    shadow.SetTop(word.Top() + 1);
+    shadow.SetTop(word.Top() + 2);
     shadow.SetHeight(word.Height());
+    // The word in its face now: a long one may need its label wider or its size smaller.
+    FitWordLabel();
 }
 
 void InitTrcLblNumbers() {
@@ -196,6 +199,17 @@ void InitTrcLblNumbers() {
     shadow.SetTop(number.Top() + 2);
     shadow.SetForeColor(Settings.ColorLine);
     shadow.SetFontSize(size);
+}
+
+// Every start shows the settings' colours: what the picker gave lasts for one showing only.
+void ResetPickedColors() {
+    auto& f = *FrmMain.operator->();
+    f.Picture_DrawBoard.SetBackColor(Settings.BGColor);
+    f.Picture_ShowBoard.SetBackColor(Settings.BGColor);
+    f.TrcLbl_Word(0).SetForeColor(Settings.ColorWord);
+    f.TrcLbl_Word(1).SetForeColor(Settings.ColorWordShadow);
+    f.TrcLbl_Numbers(0).SetForeColor(Settings.ColorLineHL);
+    f.TrcLbl_Numbers(1).SetForeColor(Settings.ColorLine);
 }
 
 void ResetTraceColors() {

@@ -26,4 +26,6 @@ void ShowAlphaBGMarks();
 void InitTrcLblWord();
 void InitTrcLblNumbers();
 void ResetTraceColors();
+// The boards', the word's and the number labels' colours from the settings.
+void ResetPickedColors();
 void HideTraceScreen();

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace forms;
 namespace fs = std::filesystem;
@@ -75,4 +77,43 @@ TEST_F(PathsTest, AtomicReplaceKeepsTheOldFileWhenTheWriteFails) {
     for (auto& e : fs::directory_iterator(root))
         if (e.path().filename().string().find(".tmp") != std::string::npos) leftovers++;
     EXPECT_EQ(leftovers, 0);
+}
+
+TEST_F(PathsTest, AtomicReplaceKeepsTheOldFilesModeAndOwner) {
+    const std::string f = R() + "\\kept.bin";
+    WriteAllText(f, "old");
+    const fs::path real = root / "kept.bin";
+    fs::permissions(real, fs::perms::owner_read | fs::perms::group_read);
+    // Only a privileged process may give a file to another user.
+    const bool privileged = ::geteuid() == 0;
+    if (privileged) {
+        ASSERT_EQ(::chown(real.c_str(), 4321, 4321), 0);
+    }
+    if (!privileged) fs::permissions(real, fs::perms::owner_write, fs::perm_options::add);
+
+    ReplaceFileAtomically(f, std::string("new"));
+    EXPECT_EQ(ReadAllText(f), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(real.c_str(), &st), 0);
+    const mode_t want = privileged ? 0440 : 0640;
+    EXPECT_EQ(st.st_mode & 07777, want);
+    if (privileged) {
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4321u);
+    }
+}
+
+TEST_F(PathsTest, AReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) GTEST_SKIP() << "a privileged process may write any file";
+    const std::string f = R() + "\\locked.bin";
+    WriteAllText(f, "old");
+    fs::permissions(root / "locked.bin", fs::perms::owner_read);
+    try {
+        ReplaceFileAtomically(f, std::string("new"));
+        FAIL() << "replaced";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.Number(), errPathFileAccess);
+        EXPECT_EQ(e.Path(), (root / "locked.bin").string());
+    }
+    EXPECT_EQ(ReadAllText(f), "old");
 }

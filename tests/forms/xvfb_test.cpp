@@ -184,9 +184,10 @@ void RenderInXvfb(int serverW, int serverH, bool windowed, std::vector<int32_t>&
     {
         SampleForm f;
         f.Show();
-        // Let the server map the window and ask for its contents.
+        // Let the server map the window and ask for its contents (passes that never wait: a
+        // DoEvents with nothing to do sleeps until the next event).
         for (int i = 0; i < 50; ++i) {
-            Application::DoEvents();
+            Application::Pump();
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         Screen::InvalidateAll();

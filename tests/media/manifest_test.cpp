@@ -3,6 +3,7 @@
 #include "forms/files.h"
 #include "forms/font_registry.h"
 #include "forms/lang.h"
+#include "shell/user_set.h"
 #include "tests/support/media_manifest.h"
 
 #include <ft2build.h>
@@ -129,6 +130,20 @@ TEST_F(MediaManifest, EveryListedFileIsInTheProgramFolderAndNothingUnlisted) {
                     << "not in the manifest: " << f.path();
             }
         }
+}
+
+// The word shown under a picture is the word its voice says: a child reads what it hears.
+TEST_F(MediaManifest, EachLettersWordIsSpeltAsItsVoiceSaysIt) {
+    UserSet none;
+    SectionWords(umDefaults, none, none);
+    std::map<std::string, std::string> said;
+    for (const auto& e : Of({"speech"}))
+        said[e.path] = e.detail;
+    for (int16_t i = 0; i < 26; ++i) {
+        const std::string path = std::string("Sounds/Alphabets/Word_") + char('A' + i) + ".Wav";
+        ASSERT_TRUE(said.count(path)) << path;
+        EXPECT_EQ('"' + Settings.WordsAlpha(i) + '"', said[path]) << path;
+    }
 }
 
 TEST_F(MediaManifest, SoundsAreCleanPcmWavesOfTheirLength) {
@@ -378,7 +393,7 @@ TEST_F(MediaManifest, TunesParseAndPlayTheirInstrumentForAboutAMinute) {
     }
 }
 
-TEST_F(MediaManifest, FontsLoadUnderTheirFamiliesAndTheSymbolFaceHasTheCloseMark) {
+TEST_F(MediaManifest, FontsLoadUnderTheirFamiliesAndTheSymbolFaceHasItsMarks) {
     auto fonts = Of({"font"});
     ASSERT_EQ(fonts.size(), 3u);
     FT_Library lib;
@@ -394,6 +409,13 @@ TEST_F(MediaManifest, FontsLoadUnderTheirFamiliesAndTheSymbolFaceHasTheCloseMark
             ASSERT_NE(g, 0u);
             ASSERT_EQ(FT_Load_Glyph(face, g, FT_LOAD_NO_SCALE), 0);
             EXPECT_GE(face->glyph->outline.n_contours, 3) << "the close mark is a frame with an X";
+            // 225 and 228: the options dialog's arrows, up-left and down-right.
+            for (FT_ULong arrow : {0xE1ul, 0xE4ul}) {
+                g = FT_Get_Char_Index(face, arrow);
+                ASSERT_NE(g, 0u) << arrow;
+                ASSERT_EQ(FT_Load_Glyph(face, g, FT_LOAD_NO_SCALE), 0);
+                EXPECT_EQ(face->glyph->outline.n_contours, 2) << arrow << ": a shaft and a head";
+            }
         } else {
             for (char32_t ch : {U'A', U'a', U'Z', U'z', U'0', U'9'})
                 EXPECT_NE(FT_Get_Char_Index(face, ch), 0u) << e.path;

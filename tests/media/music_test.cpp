@@ -1,6 +1,8 @@
-// A tune plays through SDL_mixer with the sound set that the set-up installs: rendered by SDL's
-// disk audio driver into a file, it is not silent.
+// Every tune plays through SDL_mixer with the sound set the program names (the small General
+// MIDI set that the set-up installs): rendered by SDL's disk audio driver into a file, it is not
+// silent.
 #include "forms/files.h"
+#include "forms/sound_font.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -14,9 +16,17 @@
 
 namespace fs = std::filesystem;
 
-TEST(MediaMusic, TuneRendersThroughTheMixerAndIsNotSilent) {
-    const fs::path out =
-        fs::temp_directory_path() / ("wo_music_" + std::to_string(::getpid()) + ".raw");
+class MediaMusic : public ::testing::TestWithParam<int> {};
+
+TEST(MediaMusicSet, TheProgramNamesTheSmallSoundSet) {
+    EXPECT_EQ(fs::path(forms::ChooseSoundFont(forms::SoundFontCandidates())).filename(),
+              "TimGM6mb.sf2")
+        << "timgm6mb-soundfont is installed by scripts/setup.sh";
+}
+
+TEST_P(MediaMusic, TuneRendersThroughTheMixerAndIsNotSilent) {
+    const fs::path out = fs::temp_directory_path() / ("wo_music_" + std::to_string(::getpid()) +
+                                                      "_" + std::to_string(GetParam()) + ".raw");
     // The disk driver writes what the mixer plays to a file; no delay between buffers, so the
     // test does not wait for the music in real time.
     setenv("SDL_AUDIODRIVER", "disk", 1);
@@ -24,8 +34,10 @@ TEST(MediaMusic, TuneRendersThroughTheMixerAndIsNotSilent) {
     setenv("SDL_DISKAUDIODELAY", "0", 1);
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024), 0) << Mix_GetError();
+    forms::ApplySoundFont();
     Mix_Init(MIX_INIT_MID);
-    const std::string tune = forms::ResolvePath(std::string(WO_APP_DIR) + "/Music/Music3.mid");
+    const std::string tune = forms::ResolvePath(std::string(WO_APP_DIR) + "/Music/Music" +
+                                                std::to_string(GetParam()) + ".mid");
     Mix_Music* music = Mix_LoadMUS(tune.c_str());
     ASSERT_NE(music, nullptr) << Mix_GetError()
                               << " (is a General MIDI sound set installed? scripts/setup.sh)";
@@ -52,3 +64,6 @@ TEST(MediaMusic, TuneRendersThroughTheMixerAndIsNotSilent) {
     double rms = std::sqrt(acc / double(s.size())) / 32768.0;
     EXPECT_GT(rms, 0.01) << "the tune rendered as silence";
 }
+
+INSTANTIATE_TEST_SUITE_P(, MediaMusic, ::testing::Range(1, 7),
+                         [](const auto& info) { return "Music" + std::to_string(info.param); });

@@ -4,6 +4,7 @@
 #include "tests/options/options_fixture.h"
 #include "tracing/trace_engine.h"
 
+#include <cctype>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -64,10 +65,10 @@ TEST_F(MenuButtonsTabTest, OpensOnTheAlphabetTypeButtonWithTheSettingsShown) {
     EXPECT_EQ(O().MBCmbo_Instrument.Text(), "Trumpet");
     EXPECT_EQ(O().MBLbl_MusicOpt(100).Caption(), "Junior can access lesson/games button");
     // Showing the tab changes nothing of what it shows.
-    EXPECT_EQ(OptSettings.AlphabetStart, Settings.AlphabetStart);
-    EXPECT_EQ(OptSettings.AlphabetEnd, Settings.AlphabetEnd);
-    EXPECT_EQ(OptSettings.Volume, Settings.Volume);
-    EXPECT_EQ(OptSettings.MenuButton, Settings.MenuButton);
+    EXPECT_EQ(O().OptSettings.AlphabetStart, Settings.AlphabetStart);
+    EXPECT_EQ(O().OptSettings.AlphabetEnd, Settings.AlphabetEnd);
+    EXPECT_EQ(O().OptSettings.Volume, Settings.Volume);
+    EXPECT_EQ(O().OptSettings.MenuButton, Settings.MenuButton);
 }
 
 struct ButtonHelpCase {
@@ -100,13 +101,19 @@ INSTANTIATE_TEST_SUITE_P(
                                      "Suggested values. Button-On,  Music feature-On"},
                       ButtonHelpCase{mnLevel, "Skills Level Button",
                                      "Suggested values. Button-On  Level-As desired"}),
-    [](const auto& info) { return std::to_string(info.param.index); });
+    [](const auto& info) {
+        // The frame's title without its blanks: "OptionsButton", "LessonsButton", ...
+        std::string name;
+        for (const char* p = info.param.title; *p; ++p)
+            if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
+        return name;
+    });
 
 TEST_F(MenuButtonsTabTest, ASwitchedOffButtonTakesItsOffPictureAndAGreyFrame) {
     OpenTab();
     O().MBImg_Buttons_Click(mnLevel);
     O().MBChk_Level.SetValue(forms::vbUnchecked);
-    EXPECT_EQ(OptSettings.MenuButton(mnLevel), forms::vbFalse);
+    EXPECT_EQ(O().OptSettings.MenuButton(mnLevel), forms::vbFalse);
     EXPECT_EQ(O().MBImg_Buttons(mnLevel).Picture(), MenuPicture(mnLevel + 16));
     EXPECT_EQ(O().MBShp_HL.BorderColor(), forms::RGB(153, 153, 153));
     O().MBChk_Level.SetValue(forms::vbChecked);
@@ -136,11 +143,11 @@ TEST_P(RangeCheckTest, OkSavesOnlyAValidRange) {
     const RangeCase& c = GetParam();
     OpenTab();
     const UserSet before = Settings;
-    OptSettings.AlphabetStart = c.start;
-    OptSettings.AlphabetEnd = c.end;
-    OptSettings.NumbersStart = c.first;
-    OptSettings.NumbersEnd = c.last;
-    OptSettings.NumbersStep = c.step;
+    O().OptSettings.AlphabetStart = c.start;
+    O().OptSettings.AlphabetEnd = c.end;
+    O().OptSettings.NumbersStart = c.first;
+    O().OptSettings.NumbersEnd = c.last;
+    O().OptSettings.NumbersStep = c.step;
     forms::ClearMsgBoxLog();
     Press(kOK);
     if (*c.message) {
@@ -226,14 +233,14 @@ TEST_P(RangeTypingTest, AnEntryIsStoredOrRefusedAndUndone) {
     if (*c.message) {
         const forms::MsgBoxRecord box = OnlyMessage();
         EXPECT_EQ(box.prompt, c.message);
-        EXPECT_EQ(box.title, "");
+        EXPECT_EQ(box.title, "WiseOwlet") << "no title of its own: the application's";
         EXPECT_EQ(box.Icon(), 0);
         EXPECT_EQ(box.ButtonSet(), forms::vbOKOnly);
     } else {
         EXPECT_TRUE(h.MsgBoxes().empty()) << LastPrompt();
     }
     EXPECT_EQ(Box(c.box).Text(), c.shown);
-    EXPECT_EQ(c.stored(OptSettings), c.want);
+    EXPECT_EQ(c.stored(O().OptSettings), c.want);
 }
 
 std::string StartNumber(const UserSet& s) {
@@ -274,7 +281,7 @@ TEST_F(MenuButtonsTabTest, ALetterBoxAlwaysHoldsOneSelectedLetterThatTheNextKeyR
     EXPECT_EQ(Box(0).SelLength(), 1) << "selected again";
     TypeInto(0, "w");
     EXPECT_EQ(Box(0).Text(), "w");
-    EXPECT_EQ(OptSettings.AlphabetStart, "w");
+    EXPECT_EQ(O().OptSettings.AlphabetStart, "w");
 }
 
 TEST_F(MenuButtonsTabTest, LeavingAnEmptiedNumberBoxRefillsIt) {
@@ -286,13 +293,13 @@ TEST_F(MenuButtonsTabTest, LeavingAnEmptiedNumberBoxRefillsIt) {
     EXPECT_TRUE(h.MsgBoxes().empty());
     TypeInto(0, "");
     EXPECT_EQ(Box(1).Text(), "30");
-    EXPECT_EQ(OptSettings.NumbersEnd, 30);
+    EXPECT_EQ(O().OptSettings.NumbersEnd, 30);
 }
 
 TEST_F(MenuButtonsTabTest, SwitchingToNumbersEnablesTheStepBoxAndBackDisablesIt) {
     OpenTab();
     O().MBCmbo_AlphaType.SetListIndex(atNumbers);
-    EXPECT_EQ(OptSettings.AlphabetType, atNumbers);
+    EXPECT_EQ(O().OptSettings.AlphabetType, atNumbers);
     EXPECT_TRUE(Box(2).Enabled());
     EXPECT_TRUE(O().MBLbl_AlphaType(2).Enabled());
     EXPECT_EQ(Box(0).Text(), "1");
@@ -314,8 +321,8 @@ TEST_F(MenuButtonsTabTest, MusicOffStopsThePlayerAndHoldsItsControlsAndCancelRes
     ASSERT_TRUE(Player().Playing());
     O().MBChk_MusicOpt(1).SetValue(forms::vbUnchecked);
     EXPECT_FALSE(Player().Playing()) << "heard at once";
-    EXPECT_EQ(OptSettings.MusicPlay, forms::vbFalse);
-    EXPECT_EQ(OptSettings.MenuButton(mnMusic), forms::vbFalse);
+    EXPECT_EQ(O().OptSettings.MusicPlay, forms::vbFalse);
+    EXPECT_EQ(O().OptSettings.MenuButton(mnMusic), forms::vbFalse);
     EXPECT_EQ(O().MBImg_Buttons(mnMusic).Picture(), MenuPicture(mnMusic + 16));
     EXPECT_FALSE(O().MBChk_MusicOpt(0).Enabled());
     EXPECT_FALSE(O().MBChk_MusicOpt(2).Enabled());
@@ -326,7 +333,8 @@ TEST_F(MenuButtonsTabTest, MusicOffStopsThePlayerAndHoldsItsControlsAndCancelRes
 
     O().MBChk_MusicOpt(1).SetValue(forms::vbChecked);
     EXPECT_TRUE(Player().Playing());
-    EXPECT_EQ(OptSettings.MenuButton(mnMusic), forms::vbTrue) << "the music box is still ticked";
+    EXPECT_EQ(O().OptSettings.MenuButton(mnMusic), forms::vbTrue)
+        << "the music box is still ticked";
     EXPECT_TRUE(O().MBSldr_MusicVol.Enabled());
 
     O().MBChk_MusicOpt(1).SetValue(forms::vbUnchecked);
@@ -339,7 +347,7 @@ TEST_F(MenuButtonsTabTest, MusicOffStopsThePlayerAndHoldsItsControlsAndCancelRes
 TEST_F(MenuButtonsTabTest, ChoosingAnInstrumentSwitchesTheMusicMenuAtOnce) {
     OpenTab();
     O().MBCmbo_Instrument.SetListIndex(5);
-    EXPECT_EQ(OptSettings.Instrument, 5);
+    EXPECT_EQ(O().OptSettings.Instrument, 5);
     EXPECT_EQ(FrmMenuMusic->GetMusicInstrument(), "5");
     EXPECT_EQ(Player().FileName(), MusicFileName(5));
     EXPECT_TRUE(Player().Playing());
@@ -364,7 +372,11 @@ INSTANTIATE_TEST_SUITE_P(Volumes, VolumeShownTest,
                          ::testing::Values(VolumeCase{-500, 8}, VolumeCase{-450, 8},
                                            VolumeCase{-750, 8}, VolumeCase{0, 10},
                                            VolumeCase{-2700, 1}, VolumeCase{-5000, 1}),
-                         [](const auto& info) { return std::to_string(-info.param.stored); });
+                         [](const auto& info) {
+                             const int stored = info.param.stored;
+                             return stored < 0 ? "StoredMinus" + std::to_string(-stored)
+                                               : "Stored" + std::to_string(stored);
+                         });
 
 TEST_F(MenuButtonsTabTest, TheSliderSetsThePlayersVolumeAndTheWorkingCopy) {
     OpenTab();
@@ -372,7 +384,7 @@ TEST_F(MenuButtonsTabTest, TheSliderSetsThePlayersVolumeAndTheWorkingCopy) {
         O().MBSldr_MusicVol.SetValue(c.slider);
         O().MBSldr_MusicVol_Click();
         EXPECT_EQ(Player().Volume(), c.stored) << c.slider;
-        EXPECT_EQ(OptSettings.Volume, c.stored) << c.slider;
+        EXPECT_EQ(O().OptSettings.Volume, c.stored) << c.slider;
     }
     EXPECT_EQ(Settings.Volume, -500);
 }
@@ -419,7 +431,7 @@ INSTANTIATE_TEST_SUITE_P(
         VolumeFrameCase{"TickedWithABadRangeThenCancel", forms::vbFalse,
                         [](FrmOptionsForm& o) {
                             o.MBChk_MusicOpt(2).SetValue(forms::vbChecked);
-                            OptSettings.AlphabetEnd = "B";
+                            o.OptSettings.AlphabetEnd = "B";
                             o.OptCmd_Commands_Click(kOK); // refused: the dialog stays
                         },
                         kCancel},
@@ -459,8 +471,8 @@ TEST_F(MenuButtonsTabTest, DefaultsShowsTheDefaultsAndCancelLeavesSettingsAndThe
     EXPECT_EQ(Box(0).Text(), "A");
     EXPECT_EQ(O().MBChk_MusicOpt(1).Value(), forms::vbChecked);
     EXPECT_EQ(O().MBSldr_MusicVol.Value(), 8);
-    EXPECT_EQ(OptSettings.AutoPlayPause, 2000) << "the auto play defaults too";
-    EXPECT_EQ(OptSettings.LessonID, lsPuzzle) << "the lesson is not reset";
+    EXPECT_EQ(O().OptSettings.AutoPlayPause, 2000) << "the auto play defaults too";
+    EXPECT_EQ(O().OptSettings.LessonID, lsPuzzle) << "the lesson is not reset";
     EXPECT_EQ(O().MBImg_Buttons(mnLevel).Picture(), MenuPicture(mnLevel + 1));
     EXPECT_TRUE(Settings == before);
 

@@ -1,5 +1,6 @@
 // The options dialog: a fresh instance each opening, the main window held while it shows, the
 // buttons dispatched by tab, the defaults question, and the General and Speaking tabs.
+#include "forms/text.h"
 #include "tests/options/options_fixture.h"
 
 #include <string>
@@ -8,7 +9,6 @@ namespace {
 
 TEST_F(OptionsTest, EachOpeningIsAFreshInstanceThatHoldsTheMainWindow) {
     Open();
-    FrmOptionsForm* first = OptionsForm.get();
     EXPECT_EQ(O().Caption(), "Options");
     EXPECT_FALSE(FrmMain->Enabled());
     EXPECT_EQ(PendingAction, paResume);
@@ -22,24 +22,41 @@ TEST_F(OptionsTest, EachOpeningIsAFreshInstanceThatHoldsTheMainWindow) {
     EXPECT_LT(O().OptCmd_Commands(0).Left(), O().OptCmd_Commands(3).Left());
 
     O().WOcmbo_BackGround.SetListIndex(3); // an edit of the working copy only
+    EXPECT_EQ(O().OptSettings.BGFormOpt, 3);
     Press(kCancel);
-    EXPECT_FALSE(OptionsShown());
+    EXPECT_EQ(OptionsForm, nullptr) << "the dialog went, and its working copy with it";
     EXPECT_TRUE(FrmMain->Enabled());
     EXPECT_EQ(forms::Application::ActiveForm(), &*FrmMain);
     EXPECT_NE(Settings.BGFormOpt, 3);
 
     ShowOptionsDialog();
     h.Pump();
-    EXPECT_NE(OptionsForm.get(), first);
+    ASSERT_TRUE(OptionsShown());
     EXPECT_FALSE(FrmMain->Enabled());
     EXPECT_EQ(O().WOcmbo_BackGround.ListIndex(), Settings.BGFormOpt) << "read afresh";
+    EXPECT_EQ(O().OptSettings.BGFormOpt, Settings.BGFormOpt);
+}
+
+TEST_F(OptionsTest, EveryTabCaptionShowsWhole) {
+    Open();
+    const forms::TabStrip& strip = O().Tabs_Options;
+    const forms::IRect page{0, 0, static_cast<int>(strip.Width()),
+                            static_cast<int>(strip.Height())};
+    for (int i = 1; i <= strip.Tabs(); ++i) {
+        const forms::IRect tab = strip.TabRect(i);
+        const int text = forms::MeasureText(strip.Font(), strip.TabCaption(i)).w;
+        // The caption starts 3 pixels in and is clipped 2 pixels before the right edge.
+        EXPECT_LE(text, tab.w - 5) << strip.TabCaption(i);
+        EXPECT_LE(tab.x + tab.w, page.w) << strip.TabCaption(i);
+    }
+    EXPECT_EQ(strip.TabToolTipText(4), "Colors and Animation");
+    EXPECT_EQ(strip.TabToolTipText(1), "");
 }
 
 TEST_F(OptionsTest, OpeningKeepsTheMusicMenusInstrument) {
     WriteSettings([](UserSet& s) { s.Instrument = 3; });
-    OptSettings.Instrument = 0; // a stale working copy from an earlier opening
     Open();
-    EXPECT_EQ(OptSettings.Instrument, 3);
+    EXPECT_EQ(O().OptSettings.Instrument, 3);
     EXPECT_EQ(FrmMenuMusic->GetMusicInstrument(), "3");
 }
 
@@ -104,7 +121,7 @@ TEST_F(OptionsTest, DefaultsAsksAndItsCancelChangesNothing) {
     Press(kDefaults);
     EXPECT_EQ(O().WOcmbo_BackGround.ListIndex(), 0);
     EXPECT_EQ(O().WOTxt_PW(0).Text(), kDefaultPassword);
-    EXPECT_EQ(OptSettings.PWOptions, forms::vbTrue);
+    EXPECT_EQ(O().OptSettings.PWOptions, forms::vbTrue);
     EXPECT_EQ(Settings.BGFormOpt, 1) << "nothing reached Settings";
     EXPECT_EQ(FromFile().BGFormOpt, 1);
 }
@@ -130,9 +147,11 @@ TEST_F(OptionsTest, GeneralShowsTheSettings) {
 }
 
 struct PasswordCase {
+    const char* name;
     const char* first;
     const char* second;
     const char* message; // "" when the save goes through
+    const char* stored;  // the password saved, when it goes through
 };
 
 class PasswordCheckTest : public OptionsTest, public ::testing::WithParamInterface<PasswordCase> {};
@@ -157,19 +176,43 @@ TEST_P(PasswordCheckTest, OkSavesOnlyMatchingPasswords) {
         EXPECT_TRUE(h.MsgBoxes().empty()) << LastPrompt();
         EXPECT_FALSE(OptionsShown());
         EXPECT_TRUE(FrmMain->Enabled());
-        EXPECT_EQ(Settings.PWord, c.first);
-        EXPECT_EQ(FromFile().PWord, c.first);
+        EXPECT_EQ(Settings.PWord, c.stored);
+        EXPECT_EQ(FromFile().PWord, c.stored);
         EXPECT_EQ(PendingAction, paNone) << "the resume was handed to the dispatcher";
     }
 }
 
+constexpr const char* kMismatch = "Passwords do not match. Please enter same passwords!    ";
+constexpr const char* kNoPassword = "Please enter a valid password.    ";
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, PasswordCheckTest,
-    ::testing::Values(
-        PasswordCase{"owl", "owl", ""},
-        PasswordCase{"Owl", "owl", "Passwords do not match. Please enter same passwords!    "},
-        PasswordCase{"owl", "owl ", "Passwords do not match. Please enter same passwords!    "},
-        PasswordCase{"", "", "Please enter a valid password.    "}));
+    ::testing::Values(PasswordCase{"Same", "owl", "owl", "", "owl"},
+                      PasswordCase{"CaseDiffers", "Owl", "owl", kMismatch, ""},
+                      PasswordCase{"BlanksAroundAreTrimmed", "  owl", "owl ", "", "owl"},
+                      PasswordCase{"BlanksInsideCount", "o wl", "owl", kMismatch, ""},
+                      PasswordCase{"Empty", "", "", kNoPassword, ""},
+                      PasswordCase{"BlanksOnlyAreNone", "   ", "   ", kNoPassword, ""}),
+    [](const ::testing::TestParamInfo<PasswordCase>& info) { return info.param.name; });
+
+TEST_F(OptionsTest, PasswordBoxesHoldNoMoreThanTheFileCanTake) {
+    Open();
+    const std::string huge(20000, 'x');
+    O().WOTxt_PW(0).SetText(huge);
+    O().WOTxt_PW(1).SetText(huge);
+    const size_t kept = O().WOTxt_PW(0).Text().size();
+    EXPECT_GE(kept, 100u) << "room for any password";
+    EXPECT_LE(kept, 1000u);
+    O().WOTxt_PW(0).SetFocus();
+    h.Pump();
+    h.Type("yz");
+    EXPECT_EQ(O().WOTxt_PW(0).Text().size(), kept) << "typing stops at the limit too";
+    forms::ClearMsgBoxLog();
+    Press(kOK);
+    EXPECT_TRUE(h.MsgBoxes().empty()) << LastPrompt();
+    EXPECT_FALSE(OptionsShown());
+    EXPECT_EQ(FromFile().PWord, std::string(kept, 'x'));
+}
 
 TEST_F(OptionsTest, SwitchingOffTheOptionsPasswordAsksFirst) {
     Open();
@@ -184,12 +227,12 @@ TEST_F(OptionsTest, SwitchingOffTheOptionsPasswordAsksFirst) {
     EXPECT_EQ(h.MsgBoxes().back().title, "Wise Owlet");
     EXPECT_EQ(h.MsgBoxes().back().Icon(), forms::vbCritical);
     EXPECT_EQ(O().WOChk_PW(2).Value(), forms::vbChecked);
-    EXPECT_EQ(OptSettings.PWOptions, forms::vbTrue);
+    EXPECT_EQ(O().OptSettings.PWOptions, forms::vbTrue);
 
     h.AnswerMsgBox(forms::vbOK);
     O().WOChk_PW(2).SetValue(forms::vbUnchecked);
     EXPECT_EQ(O().WOChk_PW(2).Value(), forms::vbUnchecked);
-    EXPECT_EQ(OptSettings.PWOptions, forms::vbFalse);
+    EXPECT_EQ(O().OptSettings.PWOptions, forms::vbFalse);
 }
 
 TEST_F(OptionsTest, EndAsksThenClosesUnsavedForTheEnd) {
@@ -279,13 +322,15 @@ class AnimationSpeedTest : public OptionsTest, public ::testing::WithParamInterf
 TEST_P(AnimationSpeedTest, TheSliderSetsTheInterval) {
     Open(tabAnimation);
     O().CASldr_TimerSpeed.SetValue(GetParam().slider);
-    EXPECT_EQ(OptSettings.AnimSpeed, GetParam().animSpeed);
+    EXPECT_EQ(O().OptSettings.AnimSpeed, GetParam().animSpeed);
     EXPECT_EQ(O().ANI_lblGeneral(2).Caption(), "Speed is " + std::to_string(GetParam().slider));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ends, AnimationSpeedTest,
-                         ::testing::Values(SpeedCase{100, 1}, SpeedCase{0, 100},
-                                           SpeedCase{75, 25}));
+                         ::testing::Values(SpeedCase{100, 1}, SpeedCase{0, 100}, SpeedCase{75, 25}),
+                         [](const auto& info) {
+                             return "Slider" + std::to_string(info.param.slider);
+                         });
 
 TEST_F(OptionsTest, AnimationSlowAndFastStepWithinTheRange) {
     Open(tabAnimation);
@@ -294,22 +339,22 @@ TEST_F(OptionsTest, AnimationSlowAndFastStepWithinTheRange) {
     O().CASldr_TimerSpeed.SetValue(98);
     O().ANI_lblGeneral_MouseUp(1);
     EXPECT_EQ(O().CASldr_TimerSpeed.Value(), 100);
-    EXPECT_EQ(OptSettings.AnimSpeed, 1);
+    EXPECT_EQ(O().OptSettings.AnimSpeed, 1);
 }
 
 TEST_F(OptionsTest, AnimationAutoPlayOffGreysTheRestAndApplySaves) {
     Open(tabAnimation);
     O().MBChk_AutoPlay(2).SetValue(forms::vbChecked);
-    EXPECT_EQ(OptSettings.AutoPlayLoop, forms::vbTrue);
+    EXPECT_EQ(O().OptSettings.AutoPlayLoop, forms::vbTrue);
     O().MBChk_AutoPlay(1).SetValue(forms::vbUnchecked);
     EXPECT_EQ(O().MBLbl_AutoPlay(1).Caption(), "Autoplay is off.");
     EXPECT_FALSE(O().MBChk_AutoPlay(2).Enabled());
     EXPECT_FALSE(O().MBSldr_AutoPlayInterval.Enabled());
     EXPECT_EQ(O().MBChk_AutoPlay(2).Value(), forms::vbChecked) << "the mark stays";
-    EXPECT_EQ(OptSettings.AutoPlay, forms::vbFalse);
-    EXPECT_EQ(OptSettings.AutoPlayLoop, forms::vbFalse);
+    EXPECT_EQ(O().OptSettings.AutoPlay, forms::vbFalse);
+    EXPECT_EQ(O().OptSettings.AutoPlayLoop, forms::vbFalse);
     O().MBChk_AutoPlay(1).SetValue(forms::vbChecked);
-    EXPECT_EQ(OptSettings.AutoPlayLoop, forms::vbTrue) << "taken from the loop box";
+    EXPECT_EQ(O().OptSettings.AutoPlayLoop, forms::vbTrue) << "taken from the loop box";
 
     O().MBSldr_AutoPlayInterval.SetValue(7);
     O().MBSldr_AutoPlayInterval_Click();
@@ -325,6 +370,23 @@ TEST_F(OptionsTest, AnimationAutoPlayOffGreysTheRestAndApplySaves) {
     EXPECT_EQ(file.AutoPlayLoop, forms::vbTrue);
 }
 
+TEST_F(OptionsTest, AnimationSlidersStoreAChangeByTheKeyboard) {
+    Open(tabAnimation);
+    ASSERT_EQ(O().MBSldr_AutoPlayInterval.Value(), 2);
+    O().MBSldr_AutoPlayInterval.SetFocus();
+    h.Pump();
+    h.Key(forms::vbKeyRight);
+    h.Key(forms::vbKeyPageDown);
+    EXPECT_EQ(O().MBLbl_AutoPlay(1).Caption(), "Delay time is 4 second(s).");
+    O().CASldr_TimerSpeed.SetFocus();
+    h.Pump();
+    h.Key(forms::vbKeyLeft);
+    Press(kOK);
+    const UserSet file = FromFile();
+    EXPECT_EQ(file.AutoPlayPause, 4000) << "the delay shown is the delay saved";
+    EXPECT_EQ(file.AnimSpeed, 41);
+}
+
 TEST_F(OptionsTest, AnimationShowsAStoredAutoPlayOff) {
     WriteSettings([](UserSet& s) {
         s.AutoPlay = forms::vbFalse;
@@ -335,7 +397,7 @@ TEST_F(OptionsTest, AnimationShowsAStoredAutoPlayOff) {
     EXPECT_EQ(O().MBLbl_AutoPlay(1).Caption(), "Autoplay is off.");
     EXPECT_EQ(O().MBSldr_AutoPlayInterval.Value(), 5);
     EXPECT_FALSE(O().MBChk_AutoPlay(2).Enabled());
-    EXPECT_EQ(OptSettings.AutoPlayLoop, forms::vbFalse);
+    EXPECT_EQ(O().OptSettings.AutoPlayLoop, forms::vbFalse);
 }
 
 // --- Speaking tab.
@@ -350,7 +412,7 @@ TEST_F(OptionsTest, SpeakingShowsAStoredSilenceWithTheOtherBoxesHeld) {
         EXPECT_EQ(O().SPKChk_Choices(i).Value(), i == 2 ? forms::vbUnchecked : forms::vbChecked)
             << i;
         EXPECT_FALSE(O().SPKChk_Choices(i).Enabled()) << i;
-        EXPECT_EQ(OptSettings.Speaking(i), forms::vbFalse) << i;
+        EXPECT_EQ(O().OptSettings.Speaking(i), forms::vbFalse) << i;
     }
     EXPECT_EQ(O().SPKChk_Choices(6).Value(), forms::vbChecked);
 }
@@ -389,15 +451,15 @@ TEST_F(OptionsTest, SpeakingDefaultsTicksAndEnablesAll) {
     for (int i = 0; i <= 5; ++i) {
         EXPECT_EQ(O().SPKChk_Choices(i).Value(), forms::vbChecked) << i;
         EXPECT_TRUE(O().SPKChk_Choices(i).Enabled()) << i;
-        EXPECT_EQ(OptSettings.Speaking(i), forms::vbTrue) << i;
+        EXPECT_EQ(O().OptSettings.Speaking(i), forms::vbTrue) << i;
     }
     EXPECT_EQ(O().SPKChk_Choices(6).Value(), forms::vbUnchecked);
     EXPECT_EQ(Settings.Speaking(3), forms::vbTrue);
 }
 
-// --- Tabs still to come close the dialog without saving.
+// --- Colors tab (more in colors_tab_test.cpp).
 
-TEST_F(OptionsTest, OkOnATabNotYetBuiltClosesTheDialog) {
+TEST_F(OptionsTest, OkOnTheColorsTabClosesTheDialog) {
     Open(tabColors);
     Press(kOK);
     EXPECT_FALSE(OptionsShown());

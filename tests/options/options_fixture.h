@@ -42,6 +42,12 @@ class OptionsTest : public ShellTest {
         SectionMusic(umRead, rec, rec);
         SectionStartEnd(umRead, rec, rec);
         SectionLessonInfo(umRead, rec, rec);
+        SectionAlphabetColors(umRead, rec, rec);
+        SectionBackGroundColor(umRead, rec, rec);
+        SectionWordColors(umRead, rec, rec);
+        SectionLabelColors(umRead, rec, rec);
+        SectionAllowColorChanging(umRead, rec, rec);
+        SectionBGFormColors(umRead, rec, rec);
         return rec;
     }
     std::string LastPrompt() const {

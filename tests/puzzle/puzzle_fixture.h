@@ -20,7 +20,6 @@ class PuzzleTest : public ShellTest {
     void SetUp() override {
         ShellTest::SetUp();
         StartAndShow();
-        PlaceholderCalls().clear();
     }
     void TearDown() override {
         forms::SetRandomSource(nullptr);

@@ -337,3 +337,92 @@ TEST_F(HistoryTest, StepsBackDuringAPacedShuffleLeaveAConsistentBoard) {
 }
 
 } // namespace
+
+namespace {
+
+// Level I: what the board shows must follow from the board itself, whatever steps back and
+// forward came between: one coin marked, and each caption in the colour of its place.
+class LevelIHistoryTest : public PuzzleTest {
+  protected:
+    // Lays a Level I board as a new game holds it: nothing sent home yet.
+    void LayLevelI(const Board& b) {
+        for (int16_t i = 0; i <= 25; ++i) {
+            M().PuzLbl_Coin(i).SetCaption(b[i]);
+            M().PuzLbl_Coin(i).SetForeColor(PuzColorNormal);
+            SetCoinPicture(i, cpNormal);
+        }
+        PuzLastCoinSent = forms::vbFalse;
+        MarkNextCoin();
+        ColourCoinsLevelII();
+        ClearHistory();
+        PushHistory();
+        PuzHistPos = PuzHistCount = 1;
+        PuzCompleted = forms::vbFalse;
+    }
+
+    void ExpectConsistentBoard() {
+        int marked = 0;
+        for (int16_t i = 0; i <= 25; ++i) {
+            marked += M().PuzImg_Coin(i).Picture() == M().PuzImgLst_Menus.Picture(cpNext);
+            const bool sent = IsCoinHome(i) && (i < 25 || PuzLastCoinSent);
+            EXPECT_EQ(M().PuzLbl_Coin(i).ForeColor(), sent ? PuzColorCorrect : PuzColorNormal)
+                << "coin " << i;
+        }
+        EXPECT_EQ(marked, 1);
+        EXPECT_EQ(M().PuzImg_Coin(PuzPickedCoin).Picture(), M().PuzImgLst_Menus.Picture(cpNext));
+    }
+
+    bool DialogShown() { return FrmCompletion.IsLoaded() && FrmCompletion->Visible(); }
+};
+
+// Z lies home by chance while X and Y are still to go: a step back must not count it as sent.
+TEST_F(LevelIHistoryTest, AStepBackAndTheSameMoveAgainDoNotCompleteEarly) {
+    Begin(0);
+    Board board = Solved("", "");
+    board[23] = "Y";
+    board[24] = "X";
+    LayLevelI(board);
+    ASSERT_EQ(PuzPickedCoin, 24);
+    ClickCoin(24); // X home; Y, home by chance, gives its place to Z
+    ClickButton(0);
+    ExpectConsistentBoard();
+    ClickCoin(24);            // the same move again
+    ClickCoin(PuzPickedCoin); // Y home: Z back in the last place, not yet clicked
+    EXPECT_EQ(IsPuzzleSolved(), forms::vbFalse);
+    EXPECT_FALSE(DialogShown()) << "one click early";
+    ASSERT_EQ(PuzPickedCoin, 25);
+    ClickCoin(25);
+    EXPECT_EQ(IsPuzzleSolved(), forms::vbTrue);
+    EXPECT_TRUE(DialogShown());
+    // A step back takes the last click back with the board, and forward gives it again.
+    FrmCompletion->Hide();
+    ClickButton(0);
+    EXPECT_EQ(IsPuzzleSolved(), forms::vbFalse);
+    ExpectConsistentBoard();
+    ClickButton(1);
+    EXPECT_EQ(IsPuzzleSolved(), forms::vbTrue);
+    ExpectConsistentBoard();
+}
+
+TEST_F(LevelIHistoryTest, StepsDuringAndAfterAPacedShuffleLeaveOneCoinMarked) {
+    Begin(0);
+    ClickCoin(PuzPickedCoin);
+    ClickCoin(PuzPickedCoin);
+    OnAnimationTick([&](int tick) {
+        if (tick == 15) PostClickOn(M().PuzImg_Menu(0));
+        if (tick == 40) PostClickOn(M().PuzImg_Menu(1));
+        if (tick == 60) PostClickOn(M().PuzImg_Menu(0));
+    });
+    ClickButton(2);
+    EXPECT_GT(ticks_, 1000) << "the shuffle ran to its end";
+    EXPECT_EQ(PuzShuffling, forms::vbFalse);
+    ExpectConsistentBoard();
+    // And the new game plays on with its own history.
+    ClickCoin(PuzPickedCoin);
+    ClickButton(0);
+    ExpectConsistentBoard();
+    ClickButton(1);
+    ExpectConsistentBoard();
+}
+
+} // namespace

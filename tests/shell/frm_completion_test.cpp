@@ -49,6 +49,20 @@ TEST_F(CompletionTest, TheDialogIsLaidOutOnItsSkin) {
     EXPECT_DOUBLE_EQ(d.lbl_WellDone.FontSize(), 15 * 1.3);
 }
 
+// The OK picture sits between the heading and the message, so that it hides no part of either.
+TEST_F(CompletionTest, TheOKPictureLeavesHeadingAndMessageWhole) {
+    for (const char* message : {"Level Completed !", "Puzzle completed !\r\nTime taken - 00:07"}) {
+        SCOPED_TRACE(message);
+        FrmCompletionForm& d = ShowDialog(message);
+        const forms::Image& ok = d.ImgOK;
+        ASSERT_NE(ok.Picture(), nullptr);
+        EXPECT_GE(ok.Top(), d.Lbl_Heading.Top() + d.Lbl_Heading.Height());
+        EXPECT_LE(ok.Top() + ok.Height(), d.lbl_WellDone.Top());
+        EXPECT_LE(ok.Left() + ok.Width(), d.ComplPict_Holder.Width());
+        d.HideFrmCompletion();
+    }
+}
+
 TEST_F(CompletionTest, TheHeadingFollowsTheActivity) {
     struct Case {
         int16_t lesson;

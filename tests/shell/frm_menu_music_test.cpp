@@ -87,7 +87,9 @@ TEST_P(MusicChoiceTest, ChoosingAnInstrumentSetsItsTuneAndPlaysOnlyWhenMusicIsOn
 }
 
 INSTANTIATE_TEST_SUITE_P(MusicPlay, MusicChoiceTest,
-                         ::testing::Values(forms::vbTrue, forms::vbFalse));
+                         ::testing::Values(forms::vbTrue, forms::vbFalse), [](const auto& info) {
+                             return std::string(info.param ? "MusicOn" : "MusicOff");
+                         });
 
 TEST_F(MusicMenuTest, ChoosingTheCurrentInstrumentChangesNothing) {
     StartAndShow();
@@ -155,7 +157,11 @@ INSTANTIATE_TEST_SUITE_P(Settings, VolumeFrameTest,
                          ::testing::Values(FrameCase{forms::vbTrue, forms::vbTrue},
                                            FrameCase{forms::vbTrue, forms::vbFalse},
                                            FrameCase{forms::vbFalse, forms::vbTrue},
-                                           FrameCase{forms::vbFalse, forms::vbFalse}));
+                                           FrameCase{forms::vbFalse, forms::vbFalse}),
+                         [](const auto& info) {
+                             return std::string(info.param.musicPlay ? "Playing" : "Silent") +
+                                    (info.param.musicChange ? "ChangeAllowed" : "ChangeLocked");
+                         });
 
 TEST_F(MusicMenuTest, WithMusicOffAtStartTheTuneIsReadyForWhenItIsSwitchedOn) {
     WriteSettings([](UserSet& r) { r.MusicPlay = forms::vbFalse; });

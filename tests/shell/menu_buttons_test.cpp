@@ -19,7 +19,6 @@ class MenuButtonsTest : public ShellTest {
         // The captions of the character labels, which the lesson moves along.
         for (int i = 0; i <= 25; ++i)
             FrmMain->Label_Alpha(i).SetCaption(std::string(1, static_cast<char>('A' + i)));
-        PlaceholderCalls().clear();
     }
     void TearDown() override {
         ColorPending = forms::vbFalse;
@@ -38,10 +37,6 @@ class MenuButtonsTest : public ShellTest {
         for (int n = 1; n <= M().TRCImgLst_SubMenu.Count(); ++n)
             if (M().TRCImg_SubMenu(i).Picture() == SubPicture(n)) return n;
         return 0;
-    }
-    static bool Called(const std::string& what) {
-        const auto& c = PlaceholderCalls();
-        return std::find(c.begin(), c.end(), what) != c.end();
     }
     // Something playing on channel 0, as a button's voice would be.
     void PlayOnChannel0() {

@@ -28,16 +28,11 @@ class PasswordTest : public ShellTest {
         FrmPassWord->SetVisible(true);
         FrmPassWord->SetFocus();
         h.Pump();
-        PlaceholderCalls().clear();
     }
     void Enter(const std::string& text) {
         PW().Text_PW.SetText("");
         h.Type(text);
         h.Key(forms::vbKeyReturn);
-    }
-    static bool Called(const std::string& what) {
-        const auto& c = PlaceholderCalls();
-        return std::find(c.begin(), c.end(), what) != c.end();
     }
     bool PanelShown() { return PW().Pict_IncorrectPW.Visible(); }
     // The file last given to the voices' channel, from its last backslash.
@@ -148,7 +143,8 @@ TEST_P(CancelAtStartTest, EndsTheProgram) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, CancelAtStartTest,
                          ::testing::Values("Cancel", "Esc", "CloseGlyph", "Lock", "Prompt",
-                                           "Background"));
+                                           "Background"),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST_F(PasswordTest, TheRightPasswordOpensTheOptionsDialog) {
     OpenGuard();
@@ -237,5 +233,32 @@ TEST_F(PasswordTest, TheDialogIsLaidOutOnItsSkin) {
     EXPECT_DOUBLE_EQ(PW().Lbl_Heading.FontSize(), 1.35 * 15);
     EXPECT_FALSE(PanelShown());
 }
+
+// The heading is bold exactly when face 0 had to be replaced, as the program's other texts are.
+struct HeadingFaceCase {
+    const char* name;
+    forms::Flag face0Replaced, face1Replaced;
+    bool bold;
+};
+
+class PasswordHeadingTest : public PasswordTest,
+                            public ::testing::WithParamInterface<HeadingFaceCase> {};
+
+TEST_P(PasswordHeadingTest, IsBoldWhenFaceZeroWasReplaced) {
+    StartAndShow();
+    FontSubstituted(0) = GetParam().face0Replaced;
+    FontSubstituted(1) = GetParam().face1Replaced;
+    FrmPassWord->Show();
+    h.Pump();
+    EXPECT_EQ(PW().Lbl_Heading.FontBold(), GetParam().bold);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faces, PasswordHeadingTest,
+    ::testing::Values(HeadingFaceCase{"NoneReplaced", forms::vbFalse, forms::vbFalse, false},
+                      HeadingFaceCase{"FaceZeroReplaced", forms::vbTrue, forms::vbFalse, true},
+                      HeadingFaceCase{"FaceOneReplaced", forms::vbFalse, forms::vbTrue, false},
+                      HeadingFaceCase{"BothReplaced", forms::vbTrue, forms::vbTrue, true}),
+    [](const ::testing::TestParamInfo<HeadingFaceCase>& info) { return info.param.name; });
 
 } // namespace

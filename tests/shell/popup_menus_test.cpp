@@ -19,7 +19,6 @@ class PopupMenusTest : public ShellTest {
     void SetUp() override {
         ShellTest::SetUp();
         StartAndShow();
-        PlaceholderCalls().clear();
     }
     // Opens a menu the way the child does: a click on its button of the main window.
     void Open(int16_t button) {
@@ -32,10 +31,6 @@ class PopupMenusTest : public ShellTest {
         EXPECT_TRUE(FrmMain->Enabled());
         EXPECT_EQ(forms::Application::ActiveForm(), &FrmMain.Get());
         EXPECT_EQ(PendingAction, paNone) << "the activation handed the request on";
-    }
-    static int Count(const std::string& what) {
-        const auto& c = PlaceholderCalls();
-        return static_cast<int>(std::count(c.begin(), c.end(), what));
     }
     // A done mark of the current type and level, which only a restart of tracing clears.
     static void MarkDone() {
@@ -289,10 +284,11 @@ TEST_F(PopupMenusTest, HoveringALevelTurnsItsNumberYellow) {
     h.MoveOn(l.Lbl_LevelHL(2), 10, 30);
     EXPECT_EQ(l.Lbl_Level(2).ForeColor(), kYellow);
     EXPECT_EQ(l.Lbl_Level(0).ForeColor(), forms::RGB(0, 0, 170));
-    // The number itself answers as the area above it.
-    h.MoveOn(l.Lbl_Level(1), 5, 5);
-    EXPECT_EQ(l.Lbl_Level(1).ForeColor(), kYellow);
     EXPECT_EQ(Settings.UserLevel, ulLevel1) << "hovering chooses nothing";
+    // The number below the area takes no part.
+    h.MoveOn(l.Lbl_Level(1), 5, 5);
+    EXPECT_EQ(l.Lbl_Level(1).ForeColor(), forms::RGB(0, 0, 128));
+    EXPECT_EQ(l.HoverIndex, 2);
 }
 
 TEST_F(PopupMenusTest, ChoosingALevelRestartsAtItAndPostsAResume) {
@@ -318,11 +314,51 @@ TEST_F(PopupMenusTest, ChoosingALevelRestartsAtItAndPostsAResume) {
     EXPECT_TRUE(MarkKept());
     EXPECT_EQ(PendingAction, paNone);
 
-    // A click on the number chooses as well.
+    // The number takes no click: the step above it does.
     h.ClickOn(l.Lbl_Level(1), 5, 5);
-    EXPECT_EQ(Settings.UserLevel, ulLevel2);
+    EXPECT_EQ(Settings.UserLevel, ulLevel3);
     h.Key(27);
     ExpectClosed(l);
+}
+
+// The skin's coloured steps are the areas that choose the levels: every point of a step answers,
+// and each step chooses its own level.
+TEST_F(PopupMenusTest, EachStepOfTheLevelSkinChoosesItsLevel) {
+    Settings.UserLevel = ulLevel1;
+    Open(mnLevel);
+    FrmMenuLevelForm& l = *FrmMenuLevel;
+    ASSERT_NE(l.Pict_Holder.Picture(), nullptr);
+    const forms::Canvas& skin = l.Pict_Holder.Picture()->Pixels();
+    // A step is strongly coloured; the cream body, its bubbles and the shadows are not.
+    auto stepAt = [&](int x, int y) {
+        const int32_t c = skin.GetPixel(x, y);
+        const int r = c & 0xFF, g = c >> 8 & 0xFF, b = c >> 16 & 0xFF;
+        return std::max({r, g, b}) - std::min({r, g, b}) > 70;
+    };
+    auto inArea = [&](int x, int y) {
+        for (int i = 0; i <= 2; ++i) {
+            const forms::Label& a = l.Lbl_LevelHL(i);
+            if (x >= a.Left() - 1 && x <= a.Left() + a.Width() + 1 && y >= a.Top() - 1 &&
+                y <= a.Top() + a.Height() + 1)
+                return true;
+        }
+        return false;
+    };
+    int outside = 0;
+    for (int y = 45; y < skin.Height() - 4; ++y)
+        for (int x = 4; x < skin.Width() - 4; ++x)
+            outside += stepAt(x, y) && !inArea(x, y);
+    EXPECT_EQ(outside, 0) << "pixels of a step that no click reaches";
+    for (int16_t i : {ulLevel2, ulLevel3, ulLevel1}) {
+        SCOPED_TRACE(i);
+        const forms::Label& a = l.Lbl_LevelHL(i);
+        const int cx = static_cast<int>(a.Left() + a.Width() / 2);
+        for (int y : {static_cast<int>(a.Top()) + 4, static_cast<int>(a.Top() + a.Height() / 2),
+                      static_cast<int>(a.Top() + a.Height()) - 4})
+            EXPECT_TRUE(stepAt(cx, y)) << "no step at " << cx << ", " << y;
+        h.ClickOn(l.Pict_Holder, cx, a.Top() + a.Height() / 2);
+        EXPECT_EQ(Settings.UserLevel, i);
+    }
 }
 
 // --- The lesson menu.

@@ -4,6 +4,10 @@
 
 #include "forms/errors.h"
 
+#include "forms/files.h"
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <unistd.h>
@@ -472,6 +476,63 @@ TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFilesWhole) {
     EXPECT_NE(ErrorNumberOf([] { SaveSettingsFile(vbTrue); }), 0);
     EXPECT_FALSE(folder.Exists("gone"));
 }
+
+// A write of the settings file or of the reminder failing at one step.
+struct SaveFaultCase {
+    const char* name;
+    const char* file; // the file whose write fails
+    forms::FileStep step;
+    bool settingsWritten; // the settings file had taken the new settings before the failure
+};
+
+class SaveFaultTest : public SettingsFolderTest,
+                      public ::testing::WithParamInterface<SaveFaultCase> {
+  protected:
+    void TearDown() override {
+        forms::SetFileFault(nullptr);
+        SettingsFolderTest::TearDown();
+    }
+};
+
+TEST_P(SaveFaultTest, TheOldFilesStayByteForByte) {
+    const SaveFaultCase& c = GetParam();
+    ProcessAllSections(umDefaults, Settings, Settings);
+    SaveSettingsFile(vbTrue);
+    const std::string oldFile = folder.Read("WiseOwlet.Dbf");
+    const std::string oldReminder = folder.Read("PassWord.Txt");
+    Settings.PWord = "changed";
+    forms::SetFileFault([&c](forms::FileStep step, const std::string& path) {
+        return step == c.step && path.find(c.file) != std::string::npos ? ENOSPC : 0;
+    });
+    try {
+        SaveSettingsFile(vbTrue);
+        FAIL() << "the save went through";
+    } catch (const SettingsSaveError& e) {
+        EXPECT_EQ(e.File(), forms::ResolvePath(folder.File(c.file)));
+        EXPECT_EQ(e.Reason(), std::strerror(ENOSPC));
+        EXPECT_EQ(e.SettingsWritten(), c.settingsWritten);
+    }
+    forms::SetFileFault(nullptr);
+    if (!c.settingsWritten) {
+        EXPECT_EQ(folder.Read("WiseOwlet.Dbf"), oldFile);
+    }
+    EXPECT_EQ(folder.Read("PassWord.Txt"), oldReminder);
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+            << entry.path() << " was left behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, SaveFaultTest,
+    ::testing::Values(
+        SaveFaultCase{"SettingsOpen", "WiseOwlet.Dbf", forms::FileStep::Open, false},
+        SaveFaultCase{"SettingsWrite", "WiseOwlet.Dbf", forms::FileStep::Write, false},
+        SaveFaultCase{"SettingsFlush", "WiseOwlet.Dbf", forms::FileStep::Flush, false},
+        SaveFaultCase{"SettingsRename", "WiseOwlet.Dbf", forms::FileStep::Rename, false},
+        SaveFaultCase{"ReminderOpen", "PassWord.Txt", forms::FileStep::Open, false},
+        SaveFaultCase{"ReminderFlush", "PassWord.Txt", forms::FileStep::Flush, false},
+        SaveFaultCase{"ReminderRename", "PassWord.Txt", forms::FileStep::Rename, true}),
+    [](const ::testing::TestParamInfo<SaveFaultCase>& info) { return info.param.name; });
 
 TEST_F(SettingsFileTest, BuildWritesALoadableDefaultFile) {
     // The program folder of the build holds the settings file a fresh install starts with.

@@ -19,7 +19,6 @@ class SettingsFolderTest : public ::testing::Test {
         PathSettingsFile = AppPath + "\\WiseOwlet.Dbf";
         PathDebugFile = AppPath + "\\zWO.WO";
         Settings = UserSet{};
-        OptSettings = UserSet{};
         IniText.clear();
         DebugOn = forms::vbFalse;
         DebugText.clear();

@@ -238,7 +238,7 @@ TEST_F(SettingsTextTest, WordListsAreFilledIntoTheLiveSettingsOnly) {
     SectionWords(umRead, other, other);
     EXPECT_EQ(other.WordsAlpha(0), "");
     EXPECT_EQ(Settings.WordsAlpha(0), "Apple");
-    EXPECT_EQ(Settings.WordsAlpha(24), "Yatch");
+    EXPECT_EQ(Settings.WordsAlpha(24), "Yacht");
     EXPECT_EQ(Settings.WordsAlpha(25), "Zebra");
     EXPECT_EQ(Settings.WordsAlpha(26), "");
     EXPECT_EQ(Settings.WordsNumbers(0), "One");

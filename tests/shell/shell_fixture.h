@@ -14,7 +14,6 @@
 #include "shell/frm_main.h"
 #include "shell/menu_buttons.h"
 #include "shell/password_dialog.h"
-#include "shell/placeholder_log.h"
 #include "shell/settings_file.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"

@@ -26,7 +26,6 @@ class SoundsTest : public ShellTest {
             Settings.Speaking(i) = forms::vbTrue;
         Silence();
         PlayHoverSound(NoneCode, NoneCode);
-        PlaceholderCalls().clear();
     }
     void TearDown() override {
         forms::SetRandomSource({});

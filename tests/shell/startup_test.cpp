@@ -474,8 +474,8 @@ TEST_F(ShellTest, EndProgramUnloadsTheFormsInItsOrder) {
 
 TEST_F(ShellTest, EndProgramReleasesTheShownOptionsDialog) {
     StartAndShow();
-    OptionsForm = std::make_unique<FrmOptionsForm>();
-    OptionsForm->Show();
+    ShowOptionsDialog();
+    ASSERT_NE(OptionsForm, nullptr);
     EndAndCheck([] { EXPECT_EQ(OptionsForm, nullptr); });
 }
 
@@ -508,6 +508,21 @@ TEST_F(ShellTest, TheWindowsCloseRequestEndsThroughEndProgram) {
     ASSERT_TRUE(FrmMain.IsLoaded());
     EXPECT_EQ(FrmMain->AT_MM_Alphabet(3).History().back(), "Close");
     EXPECT_TRUE(folder.Exists("zIniFile.Txt")) << "the end's dumps were written";
+}
+
+// An error that no handler of the program catches is shown by the runtime under the program's
+// own title, and ends the program.
+TEST_F(ShellTest, ARunTimeErrorBoxCarriesTheApplicationTitle) {
+    StartAndShow();
+    forms::Application::SetErrorPolicy(forms::ErrorPolicy::ShowAndEnd);
+    FrmMain->PuzTmr.Tick = [] { forms::Raise(forms::errSubscript); };
+    FrmMain->PuzTmr.SetInterval(10);
+    FrmMain->PuzTmr.SetEnabled(true);
+    EXPECT_THROW(h.Advance(50), forms::EndSignal);
+    forms::Application::SetErrorPolicy(forms::ErrorPolicy::Propagate);
+    ASSERT_FALSE(h.MsgBoxes().empty());
+    EXPECT_EQ(h.MsgBoxes().back().prompt, "Run-time error '9':\r\n\r\nSubscript out of range");
+    EXPECT_EQ(h.MsgBoxes().back().title, "WiseOwlet");
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 #include "tests/support/fresh_run.h"
 
+#include "forms/application.h"
+#include "options/options_dialog.h"
 #include "puzzle/puzzle.h"
 #include "shell/app_state.h"
 #include "shell/background_form.h"
 #include "shell/debug_log.h"
 #include "shell/menu_buttons.h"
 #include "shell/password_dialog.h"
-#include "shell/placeholder_log.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "shell/user_set.h"
@@ -20,6 +21,7 @@
 namespace testsupport {
 
 void ResetProgramState() {
+    forms::Application::SetTitle(""); // the program sets its title at start
     PendingAction = paShowActivity;
     AppMinimised = forms::vbFalse;
     FontName = forms::Array<std::string, 0, 2>{};
@@ -36,6 +38,7 @@ void ResetProgramState() {
     LabelRecolour = forms::vbFalse;
     LabelIndexHot = NoneCode;
     TraceAnim = TraceData{};
+    AlphaOpt = AlphaData{}; // the options preview's letter, drawn on a dialog that is gone
     AlphaDone = AlphaDoneTable{};
     LevelDone = {};
     BoardsArranged = forms::vbFalse; // a fresh run lays the tracing screen out anew
@@ -49,6 +52,7 @@ void ResetProgramState() {
     PuzArrowPos = 5;
     PuzColorsSet = forms::vbFalse;
     PuzCompleted = forms::vbFalse;
+    PuzLastCoinSent = forms::vbFalse;
     PuzMenuHot = 0;
     PuzMenuHotOn = forms::vbFalse;
     MenuHL = -9997;
@@ -58,8 +62,9 @@ void ResetProgramState() {
     PickedColor = PickedColorCopy = 0;
     HoverColor = PrevHoverColor = -9997;
     LastCoinHover = 0;
-    PlaceholderCalls().clear();
-    PlaceholderArgs().clear();
+    // The dialog belongs to the runtime, which deletes it at the end of a run; forget any pointer
+    // to it that an earlier run left.
+    OptionsForm = nullptr;
 }
 
 } // namespace testsupport

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "board_fixture.h"
-#include "shell/placeholder_log.h"
 
 namespace {
 

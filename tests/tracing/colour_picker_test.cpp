@@ -374,6 +374,29 @@ TEST_F(ColourTest, TheResetSwatchInThePuzzleRestoresTheCoinColours) {
     EXPECT_EQ(MarkedSwatches(), 1) << "the swatch picked last keeps its plain picture";
 }
 
+TEST_F(ColourTest, CancellingAPickWhileTracingStartsTheCharacterAgainAfterTheWait) {
+    // The first character's drawing runs when the child picks a swatch, which stops it.
+    ShowAlpha(forms::vbTrue);
+    ASSERT_TRUE(M().AT_TimerTMR.Enabled());
+    Pick(4);
+    ASSERT_FALSE(M().AT_TimerTMR.Enabled());
+    Event(tePickerClick, 4);
+    ASSERT_EQ(ColorPending, forms::vbFalse);
+    EXPECT_TRUE(M().AT_TimerTMR.Enabled());
+    EXPECT_EQ(TraceAnim.AnimKind, akHintDone);
+    h.Advance(2000);
+    EXPECT_EQ(TraceAnim.AnimKind, akDemoStep) << "drawn again from its start";
+    EXPECT_TRUE(M().AT_TimerTMR.Enabled());
+}
+
+TEST_F(ColourTest, CancellingAPickInThePuzzleStartsNoCharacter) {
+    Settings.LessonID = lsPuzzle;
+    Pick(4);
+    Event(tePickerClick, 4);
+    EXPECT_EQ(ColorPending, forms::vbFalse);
+    EXPECT_FALSE(M().AT_TimerTMR.Enabled());
+}
+
 TEST_F(ColourTest, ASwatchClickWhileTracingStopsTheAnimationFirst) {
     M().AT_TimerTMR.SetEnabled(true);
     TraceAnim.AnimKind = akDemoStep;

@@ -7,15 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "forms/font_registry.h"
 #include "forms/msgbox.h"
 #include "forms/screen.h"
+#include "forms/text.h"
 #include "main_window_fixture.h"
-#include "shell/placeholder_log.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "tests/support/wave_file.h"
 #include "tracing/colour_picker.h"
 #include "tracing/label_strip.h"
+#include "tracing/stroke_walk.h"
+#include "tracing/trace_clicks.h"
 #include "tracing/trace_router.h"
 
 namespace {
@@ -64,6 +67,36 @@ class LabelStripTest : public MainWindowTest {
     }
     void Hover(int i) { Label(i).MouseMove(0, 0, 2, 2); }
     void Release(int i, int shift = 0) { Label(i).MouseUp(1, shift, 2, 2); }
+
+    // Runs the animation until it stops by itself.
+    static void TickUntilStopped() {
+        for (int i = 0; i < 2000 && AnimTimerRunning(); ++i)
+            AnimationTimerTick();
+        ASSERT_FALSE(AnimTimerRunning());
+    }
+    // Level II: the current character traced to its end, every key point clicked in order; its
+    // cursors then stand past its last stroke.
+    static void TraceCurrentAtLevelTwo() {
+        TickUntilStopped(); // the stroke prompt
+        for (int s = 0; s <= AlphaCur.LastStroke; ++s) {
+            int16_t x = 0, y = 0;
+            for (int k = 0; KeyPairPoint(AlphaCur, s, k, x, y); ++k) {
+                TraceClick(1, 0, x, y);
+                TickUntilStopped();
+            }
+        }
+        ASSERT_EQ(IsCurrentAlphaDone(), forms::vbTrue);
+    }
+    // The first click of a Level II character answers: its first key point is taken.
+    static void ExpectFirstKeyPointAnswers() {
+        TickUntilStopped();
+        ASSERT_EQ(AlphaCur.CurStroke, 0);
+        ASSERT_EQ(AlphaCur.CurKey, 0);
+        int16_t x = 0, y = 0;
+        ASSERT_TRUE(KeyPairPoint(AlphaCur, 0, 0, x, y));
+        TraceClick(1, 0, x, y);
+        EXPECT_EQ(AlphaCur.CurKey, 1);
+    }
 };
 
 TEST_F(LabelStripTest, CaptionsAndVisibilityFollowTheAlphabetType) {
@@ -321,7 +354,75 @@ TEST_F(LabelStripTest, ShiftCtrlClickClearsTheLevelWhenConfirmed) {
     }
 }
 
+TEST_F(LabelStripTest, ShiftClickOnTheCurrentFinishedLabelStartsItAgain) {
+    for (int16_t level : {1, 2}) {
+        SCOPED_TRACE(level);
+        Settings.UserLevel = level;
+        Letters(0, "A", "Z");
+        Release(3);
+        if (level == 1) {
+            TraceCurrentAtLevelTwo();
+        } else {
+            AlphaDone(0)(level)(3) = forms::vbTrue;
+            AlphaCur.CheckNext = 5;
+        }
+        UpdateAlphaLabel(3, forms::vbFalse);
+        ASSERT_EQ(Label(3).ForeColor(), Settings.ColorTextHL);
+
+        Release(3, 1);
+        EXPECT_EQ(CurAlphaIdx, 3);
+        EXPECT_EQ(AlphaDone(0)(level)(3), forms::vbFalse);
+        EXPECT_EQ(Label(3).ForeColor(), Settings.ColorText) << "the in-range colour";
+        if (level == 1) {
+            // Drawn afresh: the stroke prompt runs again and the first key point answers.
+            EXPECT_TRUE(AnimTimerRunning());
+            EXPECT_EQ(TraceAnim.AnimKind, akDemoStep);
+            ExpectFirstKeyPointAnswers();
+        } else {
+            EXPECT_EQ(AlphaCur.CheckNext, 0);
+            TraceClick(1, 0, AlphaCur.CheckX(0), AlphaCur.CheckY(0));
+            EXPECT_EQ(AlphaCur.CheckNext, 1);
+        }
+        StopAnimTimer();
+    }
+}
+
+TEST_F(LabelStripTest, ResetLevelStartsTheLessonsFirstCharacterAfresh) {
+    forms::SetMsgBoxResponder([](const forms::MsgBoxRecord&) { return forms::vbOK; });
+    struct Case {
+        const char* name;
+        const char *first, *last;
+        int current; // the character traced before the reset
+    } cases[] = {
+        {"the first label is current", "A", "Z", 0},
+        {"the range starts further on", "C", "H", 4},
+        {"the range's first is current", "C", "H", 2},
+    };
+    Settings.UserLevel = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Letters(0, c.first, c.last);
+        const int first = FirstAlphaIdx;
+        if (c.current != first) Release(c.current);
+        ASSERT_EQ(CurAlphaIdx, c.current);
+        TraceCurrentAtLevelTwo();
+
+        Release(c.current, 3);
+        EXPECT_EQ(CurAlphaIdx, first);
+        EXPECT_EQ(AlphaCur.Alpha, std::string(c.first));
+        EXPECT_EQ(AlphaDone(0)(1)(c.current), forms::vbFalse);
+        EXPECT_EQ(Label(c.current).ForeColor(), Settings.ColorText);
+        EXPECT_TRUE(Tile(first) == F().AT_Image_AlphaBG(31).Picture()) << "the current tile";
+        EXPECT_TRUE(AnimTimerRunning()) << "the stroke prompt of the first character";
+        ExpectFirstKeyPointAnswers();
+        StopAnimTimer();
+    }
+}
+
 TEST_F(LabelStripTest, TheWordSitsOverTheBoardByItsLengthAndClearOfTheSwatches) {
+    // The menu row out of the way: these cases are the place by length alone.
+    F().TRCImg_SMBackDrop.SetVisible(false);
+    F().AppPict_HolderMenu.SetVisible(false);
     Letters(0, "A", "Z");
     forms::Label& word = F().TrcLbl_Word(0);
     forms::Label& shadow = F().TrcLbl_Word(1);
@@ -361,6 +462,55 @@ TEST_F(LabelStripTest, TheWordSitsOverTheBoardByItsLengthAndClearOfTheSwatches) 
     PlaceWordLabel();
     EXPECT_DOUBLE_EQ(shadow.Top(), 40);
     F().AT_Picture_Holder_AlphaType.SetLeft(49);
+}
+
+TEST_F(LabelStripTest, ALongWordShowsWholeClearOfTheMenuRow) {
+    // A rounded face wider than the 21 pixels a letter that the place by length counts.
+    ASSERT_GT(forms::FontRegistry::Instance().AddFontFile(
+                  "/usr/share/fonts/truetype/comfortaa/Comfortaa-Regular.ttf"),
+              0);
+    FontName(0) = "Comfortaa";
+    FontSubstituted(0) = forms::vbFalse;
+    forms::Label& word = F().TrcLbl_Word(0);
+    forms::Label& shadow = F().TrcLbl_Word(1);
+    const double row = std::min(F().TRCImg_SMBackDrop.Left(), F().AppPict_HolderMenu.Left());
+    ASSERT_GT(row, 200) << "the menu row where the program puts it";
+    auto expectWhole = [&](const std::string& what) {
+        SCOPED_TRACE(what);
+        ASSERT_EQ(word.Caption(), AlphaCur.Word);
+        const int text = forms::MeasureText(word.Font(), word.Caption()).w;
+        EXPECT_LE(text + 4, word.Width()) << "the word and its shadow inside the label";
+        EXPECT_LE(word.Left() + word.Width(), row) << "the label clear of the menu row";
+        EXPECT_DOUBLE_EQ(shadow.Width(), word.Width());
+        EXPECT_DOUBLE_EQ(shadow.FontSize(), word.FontSize());
+        EXPECT_DOUBLE_EQ(shadow.Left(), word.Left() + 2);
+    };
+
+    Numbers(27, 30, 1);
+    expectWhole("a lesson that starts on it");
+    EXPECT_EQ(word.Caption(), "Twenty-Seven");
+    EXPECT_LT(word.FontSize(), StandardWordFontSize()) << "drawn smaller";
+    EXPECT_DOUBLE_EQ(word.Left() + word.Width(), row) << "the label reaches up to the row";
+
+    Numbers(1, 30, 1);
+    for (int i = 0; i <= 29; ++i) {
+        Release(i);
+        StopAnimTimer();
+        expectWhole(Label(i).Caption());
+    }
+    Letters(0, "A", "Z");
+    for (int i = 0; i <= 25; ++i) {
+        Release(i);
+        StopAnimTimer();
+        expectWhole(Label(i).Caption());
+    }
+    // After a long word a short one has its place by length and the standard size again.
+    Numbers(27, 30, 1);
+    Release(29);
+    EXPECT_EQ(word.Caption(), "Thirty");
+    EXPECT_DOUBLE_EQ(word.Width(), 7 * 21);
+    EXPECT_DOUBLE_EQ(word.FontSize(), StandardWordFontSize());
+    EXPECT_DOUBLE_EQ(shadow.FontSize(), StandardWordFontSize());
 }
 
 TEST_F(LabelStripTest, ShowWordWritesTheCharactersWordIntoBothLabels) {

@@ -72,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
         // "Yy": half (76 + 58 + 28) / 2 = 81; the small y keeps its y shift, not its x shift.
         TwoCase{"Y", "y", 1.3f, 178, 178 + 76 + 18 + 5, 122, 122},
         // "Aa": half 83.5 rounds to 84.
-        TwoCase{"A", "a", 1.3f, 259 - 84, 259 - 84 + 80 + 23, 122, 122}));
+        TwoCase{"A", "a", 1.3f, 259 - 84, 259 - 84 + 80 + 23, 122, 122}),
+    [](const auto& info) { return std::string("Pair") + info.param.first + info.param.second; });
 
 TEST_F(LayoutTest, CheckPointsAreTheKeyPointsOnTheBoard) {
     LayOut("A");

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "board_fixture.h"
-#include "shell/placeholder_log.h"
 
 namespace {
 

@@ -55,7 +55,7 @@ TEST_F(TraceScreenTest, WordAndNumberLabelsTakeTheirFontsAndPlaces) {
     EXPECT_DOUBLE_EQ(f.TrcLbl_Word(0).FontSize(), 30);
     EXPECT_DOUBLE_EQ(f.TrcLbl_Word(0).Top(), 10);
     EXPECT_DOUBLE_EQ(f.TrcLbl_Word(0).Height(), 75);
-    EXPECT_DOUBLE_EQ(f.TrcLbl_Word(1).Top(), 11);
+    EXPECT_DOUBLE_EQ(f.TrcLbl_Word(1).Top(), 12);
     EXPECT_DOUBLE_EQ(f.TrcLbl_Word(1).FontSize(), 30);
     EXPECT_EQ(f.TrcLbl_Word(0).FontName(), FontName(0));
 
@@ -92,15 +92,71 @@ TEST_F(TraceScreenTest, BoardsAndNumberLabelsAreSetOnceARun) {
     FrmMainForm& f = *FrmMain;
     f.Picture_DrawBoard.Move(300, 5, 200, 100);
     f.TrcLbl_Numbers(0).Move(7, 8, 9, 10);
-    const int32_t numberColour = f.TrcLbl_Numbers(0).ForeColor();
     Settings.ColorLineHL = forms::RGB(9, 9, 9);
     StartTrace();
     ExpectGeometry(f.Picture_DrawBoard, 300, 5, 200, 100);
     ExpectGeometry(f.TrcLbl_Numbers(0), 7, 8, 9, 10);
-    EXPECT_EQ(f.TrcLbl_Numbers(0).ForeColor(), numberColour);
+    EXPECT_EQ(f.TrcLbl_Numbers(0).ForeColor(), Settings.ColorLineHL) << "the colour, every start";
     // The strip and the holder follow the boards as they now are.
     EXPECT_DOUBLE_EQ(f.TrcPICT_HolderLabels.Top(), 105);
     EXPECT_DOUBLE_EQ(f.Pict_HolderLesson(0).Height(), 158 + 100);
+}
+
+TEST_F(TraceScreenTest, ANewStartBringsBackTheSettingsColoursThePickerGave) {
+    Settings.ColorWord = forms::RGB(250, 250, 0);
+    Settings.ColorWordShadow = forms::RGB(5, 5, 5);
+    Settings.BGColor = forms::RGB(255, 153, 153);
+    FrmMainForm& f = *FrmMain;
+    struct Case {
+        const char* name;
+        int16_t type, level;
+    } cases[] = {{"another alphabet type", 3, 0}, {"another level", 3, 2}};
+    StartTrace();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // What the picker's targets set: the letter with the number label, the boards, the word.
+        const int32_t picked = forms::RGB(0, 102, 255);
+        AlphaCur.ColorLineHL = AlphaCur2.ColorLineHL = picked;
+        f.TrcLbl_Numbers(0).SetForeColor(picked);
+        f.Picture_DrawBoard.SetBackColor(picked | 0x02000000);
+        f.Picture_ShowBoard.SetBackColor(f.Picture_DrawBoard.BackColor());
+        f.TrcLbl_Word(0).SetForeColor(picked);
+
+        Settings.AlphabetType = c.type;
+        Settings.UserLevel = c.level;
+        StartTrace();
+        EXPECT_EQ(AlphaCur.ColorLineHL, Settings.ColorLineHL);
+        EXPECT_EQ(f.TrcLbl_Numbers(0).ForeColor(), Settings.ColorLineHL);
+        EXPECT_EQ(f.TrcLbl_Numbers(1).ForeColor(), Settings.ColorLine);
+        EXPECT_EQ(f.Picture_DrawBoard.BackColor(), Settings.BGColor);
+        EXPECT_EQ(f.Picture_ShowBoard.BackColor(), Settings.BGColor);
+        EXPECT_EQ(f.Picture_DrawBoard.Point(1, 1), Settings.BGColor) << "the board drawn so";
+        EXPECT_EQ(f.TrcLbl_Word(0).ForeColor(), Settings.ColorWord);
+        EXPECT_EQ(f.TrcLbl_Word(1).ForeColor(), Settings.ColorWordShadow);
+    }
+}
+
+TEST_F(TraceScreenTest, TheWordsShadowLiesTwoPixelsRightOfAndBelowTheWord) {
+    FrmMainForm& f = *FrmMain;
+    const forms::Label& word = f.TrcLbl_Word(0);
+    const forms::Label& shadow = f.TrcLbl_Word(1);
+    auto expectShadow = [&](const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_DOUBLE_EQ(shadow.Left(), word.Left() + 2);
+        EXPECT_DOUBLE_EQ(shadow.Top(), word.Top() + 2);
+        EXPECT_DOUBLE_EQ(shadow.Width(), word.Width());
+        EXPECT_DOUBLE_EQ(shadow.FontSize(), word.FontSize());
+    };
+    Settings.AlphabetType = 0;
+    StartTrace();
+    expectShadow("after a start");
+    AlphaCur.Alpha = "C"; // "Cow": the word moves
+    ShowWord();
+    expectShadow("after the word moved");
+    StartTrace();
+    expectShadow("after a start that moved the word back");
+    StartTrace();
+    expectShadow("after a start that kept the word's place");
 }
 
 TEST_F(TraceScreenTest, StartingTracesTheCurrentLevelAfresh) {
