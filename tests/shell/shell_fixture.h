@@ -52,9 +52,6 @@ class ShellTest : public ::testing::Test {
         testsupport::ResetProgramState();
     }
     void TearDown() override {
-        // An options dialog left open is the program's own object, not the runtime's: it goes
-        // while the runtime it was shown in still runs, or the next test would find it shown.
-        OptionsForm.reset();
         unsetenv("WO_WINDOWS_DIR");
         forms::SetProgramFolder("");
         forms::FontRegistry::Instance().Reset();
