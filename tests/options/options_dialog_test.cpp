@@ -467,3 +467,29 @@ TEST_F(OptionsTest, OkOnTheColorsTabClosesTheDialog) {
 }
 
 } // namespace
+
+namespace {
+// Apply starts the activity afresh and refreshes the background behind the dialog; the dialog
+// must stay the active window so that the keyboard still reaches it.
+class ApplyKeepsFocusTest : public OptionsTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ApplyKeepsFocusTest, TheDialogStaysActive) {
+    Open(GetParam());
+    h.Pump();
+    ASSERT_EQ(forms::Application::ActiveForm(), &O());
+    Press(kApply);
+    ASSERT_TRUE(OptionsShown());
+    EXPECT_EQ(forms::Application::ActiveForm(), &O());
+}
+
+std::string TabName(const ::testing::TestParamInfo<int>& p) {
+    static const char* const names[] = {"",       "General",   "MenuButtons", "Drawing",
+                                        "Colors", "Animation", "Speaking"};
+    return names[p.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTab, ApplyKeepsFocusTest,
+                         ::testing::Values(tabGeneral, tabMenuButtons, tabDrawing, tabColors,
+                                           tabAnimation, tabSpeaking),
+                         TabName);
+} // namespace
