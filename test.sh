@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything with AddressSanitizer and UndefinedBehaviorSanitizer
-# and runs every test, through CTest (one process a test) and then each suite binary once whole,
+# and runs every test, each suite binary once whole and then through CTest (one process a test),
 # so that a test that leans on an earlier one's leftovers, or leaves some behind, shows. Tests
 # need no display: they use SDL's dummy drivers.
 set -euo pipefail
@@ -9,8 +9,16 @@ bash scripts/setup.sh
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DWO_SANITIZE=ON >/dev/null
 cmake --build build-test -j"$(nproc)"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
-ctest --test-dir build-test --output-on-failure --timeout 300 -j"$(nproc)"
+# Each suite binary once whole first (its output only when it fails), then CTest, whose summary
+# closes the run.
 for suite in build-test/tests/*_tests; do
-    echo "== ${suite}, whole"
-    "$suite" --gtest_brief=1
+    log="build-test/$(basename "$suite")-whole.log"
+    if "$suite" --gtest_brief=1 >"$log" 2>&1; then
+        echo "== ${suite}, whole: $(grep -E '^\[  PASSED  \]' "$log")"
+    else
+        cat "$log"
+        echo "== ${suite}, whole: FAILED"
+        exit 1
+    fi
 done
+ctest --test-dir build-test --output-on-failure --timeout 300 -j"$(nproc)"

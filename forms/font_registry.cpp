@@ -174,16 +174,39 @@ std::string GetWindowsDirectory() {
     return ResolvePath(dir);
 }
 
-int CreateScalableFontResource(int hidden, const std::string& fotPath, const std::string& ttfPath,
-                               const std::string& currentPath) {
-    std::string ttf = CutAtNul(ttfPath), current = CutAtNul(currentPath), fot = CutAtNul(fotPath);
-    if (ttf.empty() || fot.empty()) return 0;
+namespace {
+// The text of the resource file for a font file, or "" when ttfPath names no font.
+std::string ResourceText(int hidden, const std::string& ttfPath, const std::string& currentPath) {
+    std::string ttf = CutAtNul(ttfPath), current = CutAtNul(currentPath);
+    if (ttf.empty()) return "";
     // A bare file name is looked for in the current path, as the platform's call does.
     if (!current.empty() && ttf[0] != '/' && ttf[0] != '\\') ttf = current + "/" + ttf;
     std::string real = Absolute(ResolvePath(ttf));
-    if (!IsFontFile(real)) return 0;
-    std::string text = std::string(kResourceMagic) + "\n" + kResourceFileKey + real +
-                       "\nHidden=" + std::to_string(hidden) + "\n";
+    if (!IsFontFile(real)) return "";
+    return std::string(kResourceMagic) + "\n" + kResourceFileKey + real +
+           "\nHidden=" + std::to_string(hidden) + "\n";
+}
+} // namespace
+
+bool FontResourceIsFor(int hidden, const std::string& fotPath, const std::string& ttfPath,
+                       const std::string& currentPath) {
+    const std::string fot = ResolvePath(CutAtNul(fotPath));
+    if (fot.empty() || !FileExists(fot)) return false;
+    const std::string want = ResourceText(hidden, ttfPath, currentPath);
+    if (want.empty()) return false;
+    try {
+        return ReadAllText(fot) == want;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
+int CreateScalableFontResource(int hidden, const std::string& fotPath, const std::string& ttfPath,
+                               const std::string& currentPath) {
+    const std::string fot = CutAtNul(fotPath);
+    if (fot.empty()) return 0;
+    const std::string text = ResourceText(hidden, ttfPath, currentPath);
+    if (text.empty()) return 0;
     try {
         WriteAllText(fot, text);
     } catch (const RuntimeError&) {

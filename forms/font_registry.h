@@ -39,6 +39,10 @@ std::string GetWindowsDirectory();
 // file is missing or no font or the resource cannot be written. Paths are cut at a NUL.
 int CreateScalableFontResource(int hidden, const std::string& fotPath, const std::string& ttfPath,
                                const std::string& currentPath);
+// True when fotPath is a font resource file that CreateScalableFontResource made for ttfPath
+// (the same file, the same hidden flag), so that making it again would change nothing.
+bool FontResourceIsFor(int hidden, const std::string& fotPath, const std::string& ttfPath,
+                       const std::string& currentPath);
 // Adds the fonts that a font resource file (or a font file given directly) refers to, for this
 // run; returns how many faces were added, 0 when the file is missing or names no font.
 int AddFontResource(const std::string& fotPath);

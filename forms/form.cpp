@@ -144,6 +144,9 @@ void Form::Hide() {
 }
 
 void Form::SetVisible(bool v) {
+    // Making a shown form visible again leaves its place and the active window alone; Show is
+    // what raises and activates it.
+    if (v && loaded_ && visible_) return;
     if (v)
         Show();
     else

@@ -3,6 +3,10 @@
 #include "forms/errors.h"
 #include "forms/files.h"
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
 namespace forms {
 
 int ImageList::Add(PicturePtr picture) {
@@ -40,23 +44,59 @@ PicturePtr ImageList::Overlay(int base, int mark) const {
     return MakePicture(std::move(out));
 }
 
+namespace {
+
+// The highest n of the folder's pictures n.png, n.bmp, n.jpg, n.jpeg (any case); 0 for none.
+int HighestNumber(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    int highest = 0;
+    for (const auto& e : fs::directory_iterator(ResolvePath(folder), ec)) {
+        const std::string stem = e.path().stem().string();
+        std::string ext = e.path().extension().string();
+        for (char& c : ext)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (ext != ".png" && ext != ".bmp" && ext != ".jpg" && ext != ".jpeg") continue;
+        if (stem.empty() || stem.size() > 4 ||
+            !std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
+        highest = std::max(highest, std::stoi(stem));
+    }
+    return highest;
+}
+
+} // namespace
+
 int ImageList::LoadFolder(const std::string& folder) {
-    std::vector<PicturePtr> loaded;
-    for (int n = 1;; ++n) {
-        std::string found;
+    const int highest = HighestNumber(folder);
+    std::vector<PicturePtr> loaded(static_cast<size_t>(highest));
+    int w = width_, h = height_;
+    for (int n = 1; n <= highest; ++n) {
         for (const char* ext : {".png", ".bmp", ".jpg", ".jpeg"}) {
             std::string path = ResolvePath(folder + "/" + std::to_string(n) + ext);
-            if (FileExists(path)) {
-                found = path;
-                break;
+            if (!FileExists(path)) continue;
+            try {
+                loaded[static_cast<size_t>(n - 1)] = LoadPicture(path);
+            } catch (const RuntimeError&) {
             }
+            break;
         }
-        if (found.empty()) break;
-        loaded.push_back(LoadPicture(found));
+        const PicturePtr& p = loaded[static_cast<size_t>(n - 1)];
+        if (p && w == 0 && h == 0) {
+            w = p->Width();
+            h = p->Height();
+        }
     }
+    // A picture missing or unreadable keeps its number, empty, so the others keep theirs.
     pictures_.clear();
-    for (PicturePtr& p : loaded)
+    for (PicturePtr& p : loaded) {
+        if (!p) {
+            Canvas empty(std::max(w, 1), std::max(h, 1));
+            std::fill(empty.Pixels(), empty.Pixels() + empty.Width() * empty.Height(), 0u);
+            p = MakePicture(std::move(empty));
+        }
         Add(std::move(p));
+    }
     return Count();
 }
 

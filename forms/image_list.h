@@ -37,8 +37,9 @@ class ImageList {
     PicturePtr Overlay(int base, int mark) const;
 
     // Replaces the pictures with those of a folder: 1.png, 2.png, ... (each also found as .bmp or
-    // .jpg, names without regard to case) up to the first number missing. Returns the count. A
-    // file that is no picture raises 481.
+    // .jpg, names without regard to case) up to the highest number there. A number missing, or a
+    // file that is no picture, gets an empty (transparent) picture, so that every other keeps its
+    // number. Returns the count.
     int LoadFolder(const std::string& folder);
 
   private:

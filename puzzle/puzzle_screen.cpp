@@ -10,6 +10,7 @@
 #include "puzzle/puzzle_clock.h"
 #include "puzzle/puzzle_menu.h"
 #include "shell/frm_main.h"
+#include "shell/pictures.h"
 #include "shell/startup.h"
 #include "shell/user_set.h"
 
@@ -61,7 +62,7 @@ void HidePuzzle() {
 }
 
 void LoadPuzzleSkin() {
-    FrmMain->SetPicture(forms::LoadPicture(PathImagesApp + "\\PuzSkin.jpg"));
+    FrmMain->SetPicture(LoadPictureIfAny(PathImagesApp + "\\PuzSkin.jpg"));
 }
 
 void SetBoardHolderGeometry() {
@@ -124,7 +125,7 @@ void LayoutCoinBoard(double gapX, double gapY) {
     // Centred, then half a coin lower: the menu buttons sit above the board.
     board.Move((panel.Width() - width) / 2, panel.Height() / 2 - height / 2 + h / 2.0, width,
                height);
-    board.SetPicture(forms::LoadPicture(PathImagesApp + "\\PuzBG.Jpg"));
+    board.SetPicture(LoadPictureIfAny(PathImagesApp + "\\PuzBG.Jpg"));
 }
 
 void FitCoinLabels() {

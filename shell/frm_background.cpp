@@ -5,6 +5,7 @@
 #include "forms/screen.h"
 #include "shell/background_form.h"
 #include "shell/frm_main.h"
+#include "shell/pictures.h"
 #include "shell/settings_apply.h"
 #include "shell/startup.h"
 #include "shell/user_set.h"
@@ -149,7 +150,8 @@ void FrmBackGroundForm::LayoutBGImages() {
     auto place = [&](int i, double left, double top) {
         forms::Image& pic = BGimg_Background(i);
         pic.Move(left, top, x, y);
-        pic.SetPicture(forms::LoadPicture(PathImages + "\\" + static_cast<char>('A' + i) + ".jpg"));
+        // A missing letter picture leaves its place to the back colour; the letters still show.
+        pic.SetPicture(LoadPictureIfAny(PathImages + "\\" + static_cast<char>('A' + i) + ".jpg"));
         // The shadow 2 pixels right and down, the letter over the picture's top-left corner.
         const double size = BGimg_Background(0).Height() / 3.5;
         forms::Label& shadow = BGlbl_AlphabetShdw(i);

@@ -6,6 +6,7 @@
 #include "options/options_dialog.h"
 #include "shell/app_state.h"
 #include "shell/password_dialog.h"
+#include "shell/pictures.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "shell/user_set.h"
@@ -99,7 +100,8 @@ void FrmPassWordForm::ConnectEvents() {
 }
 
 void FrmPassWordForm::Form_Load() {
-    Pict_Holder.SetPicture(forms::LoadPicture(PathImagesApp + "\\PWSkin.Jpg"));
+    // Without its skin the dialog still asks, on its back colour.
+    Pict_Holder.SetPicture(LoadPictureIfAny(PathImagesApp + "\\PWSkin.Jpg"));
     ArrangePassword();
 }
 

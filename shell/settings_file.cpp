@@ -34,6 +34,7 @@ int16_t FillerValue() {
 
 const char* const kMissingMessage = "Unable to locate WiseOwlet.Dbf. Terminating Application";
 const char* const kReadFailedMessage = "Error opening WiseOwlet.Dbf. Terminating Application";
+const char* const kDamagedMessage = "WiseOwlet.Dbf is damaged. Terminating Application";
 const char* const kCriticalTitle = "Wise Owlet critical error";
 
 } // namespace
@@ -168,7 +169,12 @@ void ReadSettingsBytes() {
 }
 
 std::string DecodeSettingsText() {
-    IniText = DecodeSettings(SettingsFileData);
+    // A header pointing outside the file (a truncated file) is as damaged as a wrong checksum.
+    try {
+        IniText = DecodeSettings(SettingsFileData);
+    } catch (const forms::RuntimeError&) {
+        IniText.clear();
+    }
     if (IniText.empty()) SettingsLoadStatus = slEmpty;
     return IniText;
 }
@@ -189,16 +195,20 @@ forms::Flag LoadSettingsFile() {
     switch (SettingsLoadStatus) {
     case slMissing:
         forms::MsgBox(kMissingMessage, forms::vbCritical + forms::vbOKOnly, kCriticalTitle);
-        EndProgram();
+        EndProgram(kEndOnError);
     case slEmpty:
+        // Said aloud, or the parent only sees the program flash and vanish. The file is left
+        // as it is for whoever looks into it.
+        forms::MsgBox(kDamagedMessage, forms::vbCritical + forms::vbOKOnly, kCriticalTitle);
         TerminateApp();
     case slReadFailed:
         forms::MsgBox(kReadFailedMessage, forms::vbCritical + forms::vbOKOnly, kCriticalTitle);
-        EndProgram();
+        EndProgram(kEndOnError);
     default:
         break;
     }
     ProcessAllSections(umRead, Settings, Settings);
+    CheckSettingsRanges(Settings);
     return forms::vbTrue;
 }
 

@@ -21,8 +21,9 @@ enum SettingsLoadCode : int16_t {
 };
 extern int16_t SettingsLoadStatus;
 
-// Reads and decodes the settings file and reads every section into Settings. A missing,
-// unreadable or empty file ends the program (after a message for the first two).
+// Reads and decodes the settings file, reads every section into Settings and checks the values
+// read. A missing, unreadable or damaged file ends the program after its message; a value the
+// program cannot use raises an error naming its key.
 forms::Flag LoadSettingsFile();
 forms::Flag ReadSettingsFile(); // True when the file was read and decoded
 void ReadSettingsBytes();

@@ -48,7 +48,7 @@ bool ending = false;
 
 [[noreturn]] void FontInstallationFailed() {
     forms::MsgBox(fontErrorText, forms::vbCritical | forms::vbOKOnly, fontErrorTitle);
-    EndProgram();
+    EndProgram(kEndOnError);
 }
 
 // A step of the end that fails must not keep the program from ending.
@@ -86,10 +86,10 @@ void AppStartup() {
         ShowStartPassword();
     } catch (const forms::RuntimeError& e) {
         forms::MsgBox(startupErrorText + e.Description(), forms::vbOKOnly, appTitle);
-        EndProgram();
+        EndProgram(kEndOnError);
     } catch (const std::exception& e) {
         forms::MsgBox(startupErrorText + std::string(e.what()), forms::vbOKOnly, appTitle);
-        EndProgram();
+        EndProgram(kEndOnError);
     }
 }
 
@@ -146,12 +146,27 @@ void InstallFontFiles() {
                 stored.resize(stored.size() - 4); // the font files ship without ".TTF"
                 forms::CopyFile(appFonts + stored, ttfPath);
             }
-            if (forms::FileExists(fotPath)) forms::DeleteFile(fotPath);
-            if (forms::CreateScalableFontResource(0, fotPath, ttfPath, std::string(1, '\0')) == 0) {
-                DebugLog("Unable to create FOT file " + fot, forms::vbFalse);
-                FontInstallationFailed();
+            // A resource file that already names this font is kept: the program folder may be
+            // read-only, and rewriting an unchanged file would only fail there.
+            const std::string noPath(1, '\0');
+            int added = -1;
+            if (!forms::FontResourceIsFor(0, fotPath, ttfPath, noPath)) {
+                bool made = false;
+                try {
+                    if (forms::FileExists(fotPath)) forms::DeleteFile(fotPath);
+                    made = forms::CreateScalableFontResource(0, fotPath, ttfPath, noPath) != 0;
+                } catch (const forms::RuntimeError&) { // a folder that takes no change
+                }
+                if (!made) {
+                    DebugLog("Unable to create FOT file " + fot, forms::vbFalse);
+                    // Where the folder cannot take the resource file, the font file itself is
+                    // added; only a font file that is no font is fatal.
+                    added = forms::AddFontResource(ttfPath);
+                    if (added == 0) FontInstallationFailed();
+                }
             }
-            if (forms::AddFontResource(fotPath) != 1) {
+            if (added < 0) added = forms::AddFontResource(fotPath);
+            if (added != 1) {
                 FontName(k) = "Arial";
                 FontSubstituted(k) = forms::vbTrue;
                 DebugLog("**NOT** Installed : \r\n" + fot, forms::vbFalse);
@@ -215,7 +230,7 @@ bool ProgramEnding() {
     return ending;
 }
 
-void EndProgram() {
+void EndProgram(int status) {
     ending = true;
     // The dumps are diagnostics: failing to write them must not keep the program running.
     EvenIfItFails([] { DumpDebugAll(); });
@@ -235,9 +250,9 @@ void EndProgram() {
     UnloadIfLoaded(FrmMenuLessons);
     UnloadIfLoaded(FrmOptions);
     UnloadIfLoaded(FrmMain);
-    forms::EndProcess(0);
+    forms::EndProcess(status);
 }
 
 void TerminateApp() {
-    EndProgram();
+    EndProgram(kEndOnError);
 }

@@ -33,7 +33,11 @@ forms::Flag IsFontInstalled(const std::string& face);
 void FitColorPickers();
 void InitAnimTimerRef();
 void ShowStartPassword();
-[[noreturn]] void EndProgram();
+// The exit status of an end that an error forced (settings, start-up, fonts): the parent must be
+// able to tell it from a chosen end, which is 0.
+constexpr int kEndOnError = 1;
+[[noreturn]] void EndProgram(int status = 0);
 // True once EndProgram has begun (its own unloading of the forms must not end it again).
 bool ProgramEnding();
+// Ends after a settings file that decodes to nothing (its message already shown).
 [[noreturn]] void TerminateApp();

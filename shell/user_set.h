@@ -115,6 +115,12 @@ void SectionWords(int16_t mode, UserSet& dst, const UserSet& src);
 void SectionBGFormOptions(int16_t mode, UserSet& dst, const UserSet& src);
 void SectionBGFormColors(int16_t mode, UserSet& dst, const UserSet& src);
 
+// Raises error 380, naming the key and its value, for the first value of rec that the program
+// cannot use (a level, type, lesson, tune or background option that does not exist, a colour
+// beyond 24 bits, an animation speed or pause the sliders cannot hold, a lesson range the
+// options dialog would refuse). Called on the settings just read.
+void CheckSettingsRanges(const UserSet& rec);
+
 // The value of key in text (IniText when text is empty), up to terminator (CR when empty), not
 // trimmed. The key counts only at the start of the text or of a line and only when "=" follows
 // it, so a value that holds another key's name is never taken for that key. The first match

@@ -10,6 +10,7 @@
 #include "shell/app_state.h"
 #include "shell/frm_main.h"
 #include "shell/menu_buttons.h"
+#include "shell/pictures.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "shell/user_set.h"
@@ -125,7 +126,7 @@ void ArrangeAlphaBG() {
 }
 
 void LoadTraceSkin() {
-    FrmMain->SetPicture(forms::LoadPicture(PathImagesApp + "\\TrcSkin.jpg"));
+    FrmMain->SetPicture(LoadPictureIfAny(PathImagesApp + "\\TrcSkin.jpg"));
 }
 
 void InitPictHolderLesson() {

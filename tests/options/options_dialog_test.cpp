@@ -86,6 +86,23 @@ TEST_F(OptionsTest, ApplyOnOneTabSavesThatTabOnly) {
     EXPECT_EQ(PendingAction, paResume);
 }
 
+// Started with no background, then a background asked for while one of its pictures is gone.
+TEST_F(OptionsTest, ABackgroundWithAMissingPictureComesUpAndTheSaveRuns) {
+    WriteSettings([](UserSet& s) { s.BGFormOpt = 3; });
+    HideMedia("Images/A.jpg");
+    Open(tabGeneral);
+    ASSERT_FALSE(FrmBackGround.IsLoaded());
+    O().WOcmbo_BackGround.SetListIndex(0);
+    Press(kApply);
+    EXPECT_TRUE(h.MsgBoxes().empty()) << LastPrompt();
+    EXPECT_TRUE(OptionsShown());
+    EXPECT_EQ(BGFormShown, forms::vbTrue);
+    EXPECT_TRUE(FrmBackGround->Visible());
+    EXPECT_EQ(FrmBackGround->BGimg_Background(0).Picture(), nullptr);
+    EXPECT_FALSE(FrmGeneral.IsLoaded()) << "the please-wait window went";
+    EXPECT_EQ(FromFile().BGFormOpt, 0) << "the save ran";
+}
+
 TEST_F(OptionsTest, DefaultsAsksAndItsCancelChangesNothing) {
     WriteSettings([](UserSet& s) { s.BGFormOpt = 1; });
     Open(tabGeneral);
@@ -449,4 +466,30 @@ TEST_F(OptionsTest, OkOnTheColorsTabClosesTheDialog) {
     EXPECT_TRUE(FrmMain->Enabled());
 }
 
+} // namespace
+
+namespace {
+// Apply starts the activity afresh and refreshes the background behind the dialog; the dialog
+// must stay the active window so that the keyboard still reaches it.
+class ApplyKeepsFocusTest : public OptionsTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ApplyKeepsFocusTest, TheDialogStaysActive) {
+    Open(GetParam());
+    h.Pump();
+    ASSERT_EQ(forms::Application::ActiveForm(), &O());
+    Press(kApply);
+    ASSERT_TRUE(OptionsShown());
+    EXPECT_EQ(forms::Application::ActiveForm(), &O());
+}
+
+std::string TabName(const ::testing::TestParamInfo<int>& p) {
+    static const char* const names[] = {"",       "General",   "MenuButtons", "Drawing",
+                                        "Colors", "Animation", "Speaking"};
+    return names[p.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTab, ApplyKeepsFocusTest,
+                         ::testing::Values(tabGeneral, tabMenuButtons, tabDrawing, tabColors,
+                                           tabAnimation, tabSpeaking),
+                         TabName);
 } // namespace

@@ -226,21 +226,18 @@ TEST_F(BackgroundTest, MinimiseAndRestoreTakeItAlong) {
     EXPECT_EQ(h.Pixel(512, 2), Settings.BGFormColor);
 }
 
-TEST_F(BackgroundTest, AMissingPictureEndsTheStartUpWithItsError) {
-    namespace fs = std::filesystem;
-    // The images folder without Q.jpg.
-    const fs::path images = fs::path(folder.Path()) / "Images";
-    fs::remove(images);
-    fs::create_directory(images);
-    for (const auto& e : fs::directory_iterator(fs::path(WO_APP_DIR) / "Images"))
-        if (e.path().filename() != "Q.jpg")
-            fs::create_symlink(e.path(), images / e.path().filename());
-    EXPECT_FALSE(Start());
-    ASSERT_EQ(h.MsgBoxes().size(), 1u);
-    EXPECT_EQ(h.MsgBoxes()[0].prompt, "An Error occured while starting the program. Error: " +
-                                          forms::ErrorDescription(forms::errFileNotFound));
-    EXPECT_FALSE(FrmBackGround.IsLoaded());
-    EXPECT_EQ(BGFormShown, forms::vbFalse);
+TEST_F(BackgroundTest, AMissingPictureLeavesItsPlaceEmptyAndStartUpGoesOn) {
+    HideMedia("Images/Q.jpg");
+    StartAndShow();
+    EXPECT_TRUE(h.MsgBoxes().empty());
+    ASSERT_TRUE(FrmBackGround.IsLoaded());
+    EXPECT_EQ(BGFormShown, forms::vbTrue);
+    FrmBackGroundForm& bg = *FrmBackGround;
+    const int q = 'Q' - 'A';
+    EXPECT_EQ(bg.BGimg_Background(q).Picture(), nullptr);
+    EXPECT_NE(bg.BGimg_Background(q - 1).Picture(), nullptr) << "the others are there";
+    EXPECT_TRUE(bg.BGlbl_Alphabet(q).Visible()) << "its letters still show";
+    EXPECT_FALSE(FrmGeneral.IsLoaded());
 }
 
 } // namespace

@@ -155,6 +155,20 @@ TEST_F(PasswordTest, TheRightPasswordOpensTheOptionsDialog) {
     EXPECT_NE(LastVoice(), "SndPlonk.Wav") << "the options dialog opens without the close sound";
 }
 
+TEST_F(PasswordTest, WithoutItsSkinTheDialogStillAsksAndOpensTheOptions) {
+    HideMedia("Images/App/PWSkin.Jpg");
+    StartAndShow();
+    Settings.PWOptions = forms::vbTrue;
+    FrmMain->TRCImg_Menu(0).MouseUp(forms::vbLeftButton, 0, 1, 1); // the options button
+    h.Pump();
+    ASSERT_TRUE(FrmPassWord.IsLoaded());
+    EXPECT_TRUE(PW().Visible());
+    EXPECT_EQ(PW().Pict_Holder.Picture(), nullptr);
+    Enter("marble");
+    EXPECT_TRUE(OptionsShown());
+    EXPECT_TRUE(h.MsgBoxes().empty());
+}
+
 TEST_F(PasswordTest, CancellingTheGuardGivesTheMainWindowBack) {
     OpenGuard();
     h.ClickOn(PW().Command_Cancel, 5, 5);

@@ -379,31 +379,68 @@ TEST_F(SettingsFileTest, UnreadableFileShowsItsMessageAndEnds) {
     EXPECT_EQ(forms::MsgBoxLog()[0].title, kCriticalTitle);
 }
 
-TEST_F(SettingsFileTest, FileDecodingToNothingEndsWithoutAMessage) {
-    std::vector<int16_t> A = Encoded(TextOf(Defaults()));
-    A[23] = static_cast<int16_t>(A[23] == 0 ? 1 : 0);
-    WriteBytesToFile(A, PathSettingsFile);
-    EXPECT_THROW(LoadSettingsFile(), forms::EndSignal);
-    EXPECT_EQ(SettingsLoadStatus, slEmpty);
+// Damage of every kind ends the load with its own message and leaves the file as it was.
+TEST_F(SettingsFileTest, ADamagedFileShowsItsMessageEndsWithAnErrorAndIsLeftAsItIs) {
+    const std::vector<int16_t> good = Encoded(TextOf(Defaults()));
+    std::string goodBytes;
+    for (int16_t cell : good) {
+        goodBytes += static_cast<char>(static_cast<uint16_t>(cell) & 0xFF);
+        goodBytes += static_cast<char>(static_cast<uint16_t>(cell) >> 8);
+    }
+    std::vector<int16_t> beyond = good; // a sealed header whose keys lie past the end
+    beyond[21] = static_cast<int16_t>(static_cast<int32_t>(beyond.size()) + 9311);
+    Reseal(beyond);
+    std::string beyondBytes;
+    for (int16_t cell : beyond) {
+        beyondBytes += static_cast<char>(static_cast<uint16_t>(cell) & 0xFF);
+        beyondBytes += static_cast<char>(static_cast<uint16_t>(cell) >> 8);
+    }
+    std::string flipped = goodBytes;
+    flipped[2 * PlainK0(good) + 1] = static_cast<char>(flipped[2 * PlainK0(good) + 1] ^ 0x10);
+    std::string checksum = goodBytes;
+    checksum[2 * 23] = static_cast<char>(checksum[2 * 23] ^ 1);
 
-    WriteSettingsFile(std::string(40, ' '), PathSettingsFile); // only blanks
+    struct Case {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"a flipped byte in the text", flipped},
+        {"a flipped byte in the checksum", checksum},
+        {"truncated to half", goodBytes.substr(0, goodBytes.size() / 2)},
+        {"truncated by one cell", goodBytes.substr(0, goodBytes.size() - 2)},
+        {"junk appended", goodBytes + "junk"},
+        {"too short for its header", std::string(30, 'x')},
+        {"a header pointing past the end", beyondBytes},
+    };
+    for (const Case& c : cases) {
+        forms::ClearMsgBoxLog();
+        folder.Write("WiseOwlet.Dbf", c.bytes);
+        try {
+            LoadSettingsFile();
+            ADD_FAILURE() << c.what << ": loaded";
+        } catch (const forms::EndSignal& end) {
+            EXPECT_NE(end.status, 0) << c.what;
+        } catch (const forms::RuntimeError& e) {
+            ADD_FAILURE() << c.what << ": " << e.Description();
+        }
+        EXPECT_EQ(SettingsLoadStatus, slEmpty) << c.what;
+        ASSERT_EQ(forms::MsgBoxLog().size(), 1u) << c.what;
+        EXPECT_EQ(forms::MsgBoxLog()[0].prompt, "WiseOwlet.Dbf is damaged. Terminating Application")
+            << c.what;
+        EXPECT_EQ(forms::MsgBoxLog()[0].buttons, forms::vbCritical + forms::vbOKOnly) << c.what;
+        EXPECT_EQ(forms::MsgBoxLog()[0].title, kCriticalTitle) << c.what;
+        EXPECT_EQ(folder.Read("WiseOwlet.Dbf"), c.bytes) << c.what;
+    }
+
+    forms::ClearMsgBoxLog();
+    WriteSettingsFile(std::string(40, ' '), PathSettingsFile); // only blanks: no text at all
     EXPECT_THROW(LoadSettingsFile(), forms::EndSignal);
     EXPECT_EQ(SettingsLoadStatus, slEmpty);
-    EXPECT_TRUE(forms::MsgBoxLog().empty());
+    ASSERT_EQ(forms::MsgBoxLog().size(), 1u);
+    EXPECT_EQ(forms::MsgBoxLog()[0].prompt, "WiseOwlet.Dbf is damaged. Terminating Application");
 }
 
-TEST_F(SettingsFileTest, DamagedHeaderOrSettingsReachTheCallerAsErrors) {
-    std::vector<int16_t> A = Encoded(TextOf(Defaults()));
-    A[21] = static_cast<int16_t>(static_cast<int32_t>(A.size()) + 9311);
-    Reseal(A);
-    WriteBytesToFile(A, PathSettingsFile);
-    EXPECT_EQ(ErrorNumberOf([] { LoadSettingsFile(); }), forms::errSubscript);
-
-    // A file too short for its header.
-    folder.Write("WiseOwlet.Dbf", std::string(30, 'x'));
-    EXPECT_EQ(ErrorNumberOf([] { LoadSettingsFile(); }), forms::errSubscript);
-
-    // A well-scrambled file whose text lacks a numeric key.
+TEST_F(SettingsFileTest, AGoodFileWithoutANumericKeyReachesTheCallerAsAnError) {
     std::string text = TextOf(Defaults());
     text.erase(text.find("AnimSpeed=40\r\n"), 14);
     WriteSettingsFile(text, PathSettingsFile);

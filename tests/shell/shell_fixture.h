@@ -82,6 +82,32 @@ class ShellTest : public ::testing::Test {
         WriteSettingsFile(IniText, folder.File("WiseOwlet.Dbf"));
         IniText.clear();
     }
+    // Takes one media file (a path under the program folder, '/'-separated, any case) out of
+    // the folder: its top folder becomes a real tree of links to the built media, less that file.
+    void HideMedia(const std::string& path) {
+        namespace fs = std::filesystem;
+        const std::string top = path.substr(0, path.find('/'));
+        const fs::path app(WO_APP_DIR), dir(folder.Path());
+        if (fs::is_symlink(dir / top)) {
+            fs::remove(dir / top);
+            fs::create_directories(dir / top);
+            for (auto it = fs::recursive_directory_iterator(app / top);
+                 it != fs::recursive_directory_iterator(); ++it) {
+                const fs::path to = dir / top / it->path().lexically_relative(app / top);
+                if (it->is_directory())
+                    fs::create_directories(to);
+                else
+                    fs::create_symlink(it->path(), to);
+            }
+        }
+        for (const auto& e : fs::recursive_directory_iterator(dir / top)) {
+            const std::string rel = e.path().lexically_relative(dir).generic_string();
+            if (forms::UCase(rel) == forms::UCase(path)) {
+                fs::remove(e.path());
+                return;
+            }
+        }
+    }
     // The options dialog has been opened and is on screen.
     static bool OptionsShown() { return OptionsForm != nullptr && OptionsForm->Visible(); }
     bool InWindows(const std::string& name) const {

@@ -1,7 +1,9 @@
 // Start-up in its order, its error box, the font installation, and the one way the program ends.
 #include "tests/shell/shell_fixture.h"
 
+#include <chrono>
 #include <filesystem>
+#include <ostream>
 
 namespace {
 
@@ -75,29 +77,16 @@ TEST_F(ShellTest, AnErrorInAStepShowsTheStartupBoxAndEnds) {
     EXPECT_NE(PendingAction, paResume);
 }
 
-TEST_F(ShellTest, AnErrorInALaterStepComesAfterTheEarlierOnes) {
-    // Without the tracing skin, starting the activity (step 10) fails.
-    const fs::path images = fs::path(folder.Path()) / "Images";
-    fs::remove(images);
-    fs::create_directories(images / "App");
-    for (const auto& e : fs::directory_iterator(fs::path(WO_APP_DIR) / "Images")) {
-        if (e.path().filename() == "App") continue;
-        fs::create_symlink(e.path(), images / e.path().filename());
-    }
-    for (const auto& e : fs::directory_iterator(fs::path(WO_APP_DIR) / "Images" / "App"))
-        if (forms::UCase(e.path().filename().string()) != "TRCSKIN.JPG")
-            fs::create_symlink(e.path(), images / "App" / e.path().filename());
+TEST_F(ShellTest, WithoutTheTracingSkinStartUpRunsToItsLastStep) {
+    // The skin is read when the activity starts (step 10); the steps after it still run.
+    HideMedia("Images/App/TrcSkin.jpg");
     WriteSettings([](UserSet& s) { s.PWStart = forms::vbTrue; });
-
-    EXPECT_FALSE(Start());
-    ASSERT_EQ(h.MsgBoxes().size(), 1u);
-    EXPECT_EQ(h.MsgBoxes()[0].prompt,
-              kStartupError + forms::ErrorDescription(forms::errFileNotFound));
-    EXPECT_TRUE(InWindows("VAGRON.TTF")) << "the fonts came first";
-    EXPECT_EQ(Settings.PWStart, forms::vbTrue);
-    EXPECT_FALSE(FrmPassWord.IsLoaded()) << "the password comes after the activity";
-    EXPECT_EQ(TraceAnim.AnimTimer, nullptr) << "released by the end";
-    EXPECT_FALSE(FrmMain.IsLoaded());
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(h.MsgBoxes().empty());
+    EXPECT_EQ(FrmMain->Picture(), nullptr);
+    EXPECT_TRUE(FrmMain->Pict_HolderLesson(0).Visible()) << "tracing started";
+    EXPECT_EQ(PendingAction, paResume);
+    EXPECT_TRUE(FrmPassWord.IsLoaded()) << "the password, the last step, came";
 }
 
 TEST_F(ShellTest, ThePasswordAtStartShowsItsDialogAndHoldsTheMainWindow) {
@@ -118,6 +107,169 @@ TEST_F(ShellTest, WithoutThePasswordAtStartNoDialogShows) {
     ASSERT_TRUE(Start());
     EXPECT_FALSE(FrmPassWord.IsLoaded());
     EXPECT_EQ(PasswordAtStart, 0);
+}
+
+// --- The exit status the parent sees.
+
+// Each way start-up can fail, through the runtime's Run as the executable calls it.
+struct ErrorEndCase {
+    const char* name;
+    void (*damage)(const wotest::TempProgramFolder& folder);
+    const char* prompt; // the start of the box's text
+};
+
+void PrintTo(const ErrorEndCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ErrorEndTest : public ShellTest, public ::testing::WithParamInterface<ErrorEndCase> {};
+
+TEST_P(ErrorEndTest, GivesANonZeroExitStatus) {
+    GetParam().damage(folder);
+    EXPECT_NE(forms::Application::Run(FrmMain), 0);
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(h.MsgBoxes()[0].prompt.rfind(GetParam().prompt, 0), 0u) << h.MsgBoxes()[0].prompt;
+    EXPECT_FALSE(FrmMain.IsLoaded());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, ErrorEndTest,
+    ::testing::Values(ErrorEndCase{"MissingSettingsFile",
+                                   [](const wotest::TempProgramFolder& f) {
+                                       fs::remove(f.File("WiseOwlet.Dbf"));
+                                   },
+                                   "Unable to locate WiseOwlet.Dbf"},
+                      ErrorEndCase{
+                          "UnreadableSettingsFile",
+                          [](const wotest::TempProgramFolder& f) { f.Write("WiseOwlet.Dbf", ""); },
+                          "Error opening WiseOwlet.Dbf"},
+                      ErrorEndCase{"DamagedSettingsFile",
+                                   [](const wotest::TempProgramFolder& f) {
+                                       f.Write("WiseOwlet.Dbf", f.Read("WiseOwlet.Dbf") + "junk");
+                                   },
+                                   "WiseOwlet.Dbf is damaged"},
+                      ErrorEndCase{"StartupError",
+                                   [](const wotest::TempProgramFolder& f) {
+                                       UserSet rec;
+                                       ProcessAllSections(umDefaults, rec, rec);
+                                       rec.UserLevel = 9;
+                                       IniText.clear();
+                                       ProcessAllSections(umWrite, rec, rec);
+                                       WriteSettingsFile(IniText, f.File("WiseOwlet.Dbf"));
+                                       IniText.clear();
+                                   },
+                                   kStartupError},
+                      ErrorEndCase{"FontFailure",
+                                   [](const wotest::TempProgramFolder& f) {
+                                       fs::remove(f.File("Fonts/VAGROLN"));
+                                   },
+                                   kFontError}),
+    [](const ::testing::TestParamInfo<ErrorEndCase>& info) { return info.param.name; });
+
+TEST_F(ShellTest, AChosenEndGivesExitStatusZero) {
+    forms::PostQuit(); // the window's close, as soon as the program runs
+    EXPECT_EQ(forms::Application::Run(FrmMain), 0);
+    EXPECT_TRUE(h.MsgBoxes().empty());
+}
+
+// --- Values the program cannot use.
+
+struct BadValueCase {
+    const char* name;
+    void (*change)(UserSet& s);
+    const char* description; // after "WiseOwlet.Dbf: "
+};
+
+void PrintTo(const BadValueCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BadValueTest : public ShellTest, public ::testing::WithParamInterface<BadValueCase> {};
+
+TEST_P(BadValueTest, IsRefusedAtStartupNamingItsKey) {
+    WriteSettings(GetParam().change);
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(h.MsgBoxes()[0].prompt,
+              std::string(kStartupError) + "WiseOwlet.Dbf: " + GetParam().description);
+    EXPECT_EQ(h.MsgBoxes()[0].title, "WiseOwlet");
+    EXPECT_FALSE(FrmMain.IsLoaded());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, BadValueTest,
+    ::testing::Values(
+        BadValueCase{"UserLevel", [](UserSet& s) { s.UserLevel = 9; },
+                     "UserLevel=9 is outside 0 to 2"},
+        BadValueCase{"AlphabetType", [](UserSet& s) { s.AlphabetType = 7; },
+                     "AlphabetType=7 is outside 0 to 3"},
+        BadValueCase{"Instrument", [](UserSet& s) { s.Instrument = 999; },
+                     "Instrument=999 is outside 0 to 5"},
+        BadValueCase{"NumbersBackwards",
+                     [](UserSet& s) {
+                         s.NumbersStart = 50;
+                         s.NumbersEnd = -3;
+                     },
+                     "NumbersStart=50 is outside 1 to 30"},
+        BadValueCase{"NumbersEndBelowOne", [](UserSet& s) { s.NumbersEnd = -3; },
+                     "NumbersEnd=-3 is outside 1 to 30"},
+        BadValueCase{"NumbersTooFew",
+                     [](UserSet& s) {
+                         s.NumbersStart = 10;
+                         s.NumbersEnd = 13;
+                     },
+                     "NumbersStart=10 and NumbersEnd=13 do not span five numbers"},
+        BadValueCase{"NumbersStepTooLong", [](UserSet& s) { s.NumbersStep = 15; },
+                     "NumbersStep=15 is more than half the range from NumbersStart to NumbersEnd"},
+        BadValueCase{"NumbersStepZero", [](UserSet& s) { s.NumbersStep = 0; },
+                     "NumbersStep=0 is outside 1 to 30"},
+        BadValueCase{"AlphabetStartNotALetter", [](UserSet& s) { s.AlphabetStart = "7"; },
+                     "AlphabetStart=7 is not a capital letter A to Z"},
+        BadValueCase{"AlphabetEndSmall", [](UserSet& s) { s.AlphabetEnd = "z"; },
+                     "AlphabetEnd=z is not a capital letter A to Z"},
+        BadValueCase{"AlphabetBackwards",
+                     [](UserSet& s) {
+                         s.AlphabetStart = "M";
+                         s.AlphabetEnd = "C";
+                     },
+                     "AlphabetStart=M and AlphabetEnd=C do not span five letters"},
+        BadValueCase{"AnimSpeedNegative", [](UserSet& s) { s.AnimSpeed = -5; },
+                     "AnimSpeed=-5 is outside 1 to 100"},
+        BadValueCase{"AnimSpeedZero", [](UserSet& s) { s.AnimSpeed = 0; },
+                     "AnimSpeed=0 is outside 1 to 100"},
+        BadValueCase{"AutoPlayPause", [](UserSet& s) { s.AutoPlayPause = 0; },
+                     "AutoPlayPause=0 is outside 1000 to 10000"},
+        BadValueCase{"Volume", [](UserSet& s) { s.Volume = 100; },
+                     "Volume=100 is outside -10000 to 0"},
+        BadValueCase{"LessonID", [](UserSet& s) { s.LessonID = 5; },
+                     "LessonID=5 is outside 0 to 1"},
+        BadValueCase{"BGFormOpt", [](UserSet& s) { s.BGFormOpt = 4; },
+                     "BGFormOpt=4 is outside 0 to 3"},
+        BadValueCase{"ColourBeyond24Bits", [](UserSet& s) { s.BGColor = 0x1000000; },
+                     "BGColor=16777216 is outside 0 to 16777215"},
+        BadValueCase{"NegativeColour", [](UserSet& s) { s.ColorWord = -1; },
+                     "ColorWord=-1 is outside 0 to 16777215"}),
+    [](const ::testing::TestParamInfo<BadValueCase>& info) { return info.param.name; });
+
+TEST_F(ShellTest, ValuesAtTheEdgesOfTheirRangesStart) {
+    WriteSettings([](UserSet& s) {
+        s.UserLevel = ulLevel3;
+        s.AlphabetType = atNumbers;
+        s.Instrument = 5;
+        s.NumbersStart = 26;
+        s.NumbersEnd = 30;
+        s.NumbersStep = 2;
+        s.AlphabetStart = "V";
+        s.AlphabetEnd = "Z";
+        s.AnimSpeed = 1;
+        s.AutoPlayPause = 10000;
+        s.Volume = -10000;
+        s.BGColor = 0xFFFFFF;
+        s.BGFormOpt = 3;
+    });
+    ASSERT_TRUE(Start()) << (h.MsgBoxes().empty() ? "" : h.MsgBoxes().back().prompt);
+    EXPECT_EQ(Settings.NumbersStart, 26);
+    EXPECT_EQ(Settings.AnimSpeed, 1);
 }
 
 // --- Fonts.
@@ -213,6 +365,42 @@ TEST_F(FontTest, AFontResourceThatCannotBeMadeEndsWithTheFontBox) {
               std::string::npos);
     EXPECT_FALSE(fs::exists(Fot("WINGDNG2.FOT"))) << "the third font is never reached";
     EXPECT_TRUE(forms::FontFolderViewerLog().empty());
+}
+
+// Every start of a new process finds its faces missing again; the program folder, which may be
+// read-only, must not be written when its resource files already say what they would say.
+TEST_F(FontTest, ALaterStartWritesNothingInTheProgramFolder) {
+    InstallFonts();
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    for (const char* fot : {"VAGRON.FOT", "VAGROLN.FOT", "WINGDNG2.FOT"})
+        fs::last_write_time(Fot(fot), old);
+    const auto folderTime = fs::last_write_time(folder.File("Fonts"));
+
+    forms::FontRegistry::Instance().Reset(); // as a new process finds it
+    for (int k = 0; k <= 2; ++k)
+        FontSubstituted(k) = forms::vbFalse;
+    InstallFonts();
+    EXPECT_TRUE(h.MsgBoxes().empty());
+    for (const char* fot : {"VAGRON.FOT", "VAGROLN.FOT", "WINGDNG2.FOT"})
+        EXPECT_EQ(fs::last_write_time(Fot(fot)), old) << fot << " was written again";
+    EXPECT_EQ(fs::last_write_time(folder.File("Fonts")), folderTime) << "no file made or removed";
+    for (int k = 0; k <= 2; ++k)
+        EXPECT_EQ(FontSubstituted(k), forms::vbFalse) << k;
+    EXPECT_EQ(IsFontInstalled("VAGROUNDED BT"), forms::vbTrue);
+}
+
+// Where no resource file can be written (here a folder stands in each one's place; as root no
+// permission would stop the write), the faces are still added from the font files themselves.
+TEST_F(FontTest, AProgramFolderThatTakesNoResourceFileStillGetsItsFonts) {
+    for (const char* fot : {"VAGRON.FOT", "VAGROLN.FOT", "WINGDNG2.FOT"})
+        fs::create_directory(Fot(fot));
+    InstallFonts();
+    EXPECT_TRUE(h.MsgBoxes().empty()) << h.MsgBoxes().front().prompt;
+    EXPECT_EQ(FontName(0), "VAGROUNDED BT");
+    EXPECT_EQ(FontName(1), "VAGROUNDED LT");
+    for (int k = 0; k <= 2; ++k)
+        EXPECT_EQ(FontSubstituted(k), forms::vbFalse) << k;
+    EXPECT_EQ(IsFontInstalled("VAGROUNDED LT"), forms::vbTrue);
 }
 
 TEST(TrimAtNull, CutsAtTheFirstNul) {
