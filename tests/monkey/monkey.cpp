@@ -223,12 +223,20 @@ void Runner::VarySettings() {
     rec.PWStart = forms::ToFlag(Chance(0.2));
     rec.BGFormOpt = static_cast<int16_t>(Int(0, 3));
     rec.MusicPlay = forms::ToFlag(Chance(0.5));
-    if (Chance(0.7)) {
-        const int first = Int(0, 25);
+    if (Chance(0.7)) { // the shortest ranges the options dialog allows: five
+        const int first = Int(0, 21);
         rec.AlphabetStart.assign(1, static_cast<char>('A' + first));
-        rec.AlphabetEnd.assign(1, static_cast<char>('A' + std::min(25, first + Int(0, 3))));
-        rec.NumbersStart = static_cast<int16_t>(Int(1, 30));
-        rec.NumbersEnd = static_cast<int16_t>(std::min(30, rec.NumbersStart + Int(0, 3)));
+        rec.AlphabetEnd.assign(1, static_cast<char>('A' + std::min(25, first + 4 + Int(0, 2))));
+        rec.NumbersStart = static_cast<int16_t>(Int(1, 26));
+        rec.NumbersEnd = static_cast<int16_t>(std::min(30, rec.NumbersStart + 4 + Int(0, 2)));
+        rec.NumbersStep = 1;
+    }
+    // Only what the program accepts: where its rules have moved on, the defaults.
+    try {
+        CheckSettingsRanges(rec);
+    } catch (const forms::RuntimeError& e) {
+        Note("settings refused (" + e.Description() + "): the defaults");
+        ProcessAllSections(umDefaults, rec, rec);
     }
     IniText.clear();
     ProcessAllSections(umWrite, rec, rec);
