@@ -173,3 +173,42 @@ static void BM_DoEventsWaitLoop(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DoEventsWaitLoop)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// A form like the background: 26 letter pictures of 320 x 240 shown stretched into 120 x 90
+// places along the screen's edges.
+struct StretchedForm : forms::Form {
+    forms::ControlArray<forms::Image> Pictures{this, 0, 25};
+    StretchedForm() {
+        SetBorderStyle(forms::vbBSNone);
+        SetWindowState(forms::vbMaximized);
+        for (int i = 0; i < 26; ++i) {
+            forms::Canvas c(320, 240, 0x102030 * (i + 1));
+            c.FillGradient(forms::IRect{0, 0, 320, 240}, 0x2040F0 + i, 0xF04020);
+            Pictures(i).SetStretch(true);
+            Pictures(i).SetPicture(forms::MakePicture(std::move(c)));
+            const int x = i < 8 ? i * 128 : i < 13 ? 904 : i < 21 ? (20 - i) * 128 : 0;
+            const int y = i < 8 ? 0 : i < 13 ? (i - 7) * 112 : i < 21 ? 678 : (25 - i) * 112 + 112;
+            Pictures(i).Move(x, y, 120, 90);
+        }
+    }
+};
+
+} // namespace
+
+// The background's pictures repainted, as when a dialog above them closes: the whole screen.
+static void BM_RepaintStretchedPictures(benchmark::State& state) {
+    TheRuntime().form->Hide();
+    StretchedForm f;
+    f.Show();
+    forms::Application::Pump();
+    for (auto _ : state) {
+        forms::Screen::InvalidateAll();
+        forms::Screen::Update();
+    }
+    f.Hide();
+    TheRuntime().form->Show();
+    forms::Application::Pump();
+}
+BENCHMARK(BM_RepaintStretchedPictures)->Unit(benchmark::kMicrosecond);

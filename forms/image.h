@@ -19,7 +19,13 @@ class Image : public Control {
     void Draw(Canvas& target, const IRect& clip) override;
 
   private:
+    // The stretched picture at the control's size, scaled once and kept until the picture or
+    // the size changes: scaling costs far more than a copy, and a picture is repainted often.
+    const Canvas& Stretched(int w, int h);
+
     PicturePtr picture_;
+    Canvas stretched_;
+    const forms::Picture* stretchedFrom_ = nullptr;
     bool stretch_ = false;
     int borderStyle_ = 0;
 };

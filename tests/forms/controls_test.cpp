@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -280,6 +281,28 @@ TEST_F(ControlsTest, ImageTakesItsPictureSizeUnlessStretched) {
     img.SetStretch(false);
     EXPECT_DOUBLE_EQ(img.Width(), 20);
     EXPECT_EQ(h.Pixel(355, 235), 0x808080);
+}
+
+// A stretched picture is scaled once and kept: what shows must still follow a new picture, a
+// new size and a half-transparent picture over what lies below.
+TEST_F(ControlsTest, AStretchedImageFollowsItsPictureAndSize) {
+    Image& img = f.Art;
+    img.SetStretch(true);
+    img.Move(300, 200, 60, 40);
+    img.SetPicture(MakePicture(Canvas(20, 10, kRed)));
+    EXPECT_EQ(h.Pixel(355, 235), kRed);
+    img.SetPicture(MakePicture(Canvas(20, 10, kWhite)));
+    EXPECT_EQ(h.Pixel(355, 235), kWhite);
+    img.Move(300, 200, 100, 60);
+    EXPECT_EQ(h.Pixel(395, 255), kWhite) << "scaled again to the new size";
+    Canvas half(4, 4, 0);
+    std::fill_n(half.Pixels(), 16, 0x80FFFFFFu); // white at half strength
+    img.SetPicture(MakePicture(std::move(half)));
+    const int32_t blended = h.Pixel(350, 230);
+    EXPECT_NE(blended, kWhite);
+    EXPECT_NE(blended, 0x808080) << "the form shows through, lightened";
+    Screen::InvalidateAll();
+    EXPECT_EQ(h.Pixel(350, 230), blended) << "a repaint blends once, not over its own result";
 }
 
 TEST_F(ControlsTest, MousePointerFollowsWhatIsUnderTheMouse) {
