@@ -26,11 +26,17 @@
 #include <sstream>
 #include <thread>
 
-#if defined(__has_include)
-#if __has_include(<sanitizer/common_interface_defs.h>)
-#include <sanitizer/common_interface_defs.h>
+// The sanitizers' runtime, where the build links one: its header is there either way, its
+// functions only with -fsanitize.
+#if defined(__SANITIZE_ADDRESS__)
+#define WO_MONKEY_DEATH_CALLBACK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
 #define WO_MONKEY_DEATH_CALLBACK 1
 #endif
+#endif
+#ifdef WO_MONKEY_DEATH_CALLBACK
+#include <sanitizer/common_interface_defs.h>
 #endif
 
 namespace monkey {
