@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need, from Debian's packages, only what is missing.
+# Installs what building, running and testing need, from Debian's packages, only what is missing;
+# packages named as arguments are installed with them.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
@@ -11,6 +12,7 @@ packages=(
   fonts-noto-color-emoji fonts-comfortaa python3-fonttools
   timgm6mb-soundfont fluid-soundfont-gm freepats timidity
   xvfb xauth x11-apps xdotool
+  "$@"
 )
 missing=()
 for p in "${packages[@]}"; do
