@@ -236,7 +236,7 @@ void HandleMouse(const InputEvent& e) {
     RaiseMouse(t, MouseKind::Up, e.button, e.x, e.y);
     if (a.buttons == 0 && !dbl && Alive(t)) {
         Target under = HitTest(e.x, e.y);
-        if (under == t) RaiseClick(t, false);
+        if (under == t || (t.control && t.control->ClicksWhereverReleased())) RaiseClick(t, false);
     }
     a.hover = HitTest(e.x, e.y);
     Application::UpdateCursor();

@@ -174,6 +174,9 @@ class Control {
     // Controls that are clicked in quick succession (check boxes, sliders) take a second press
     // as a press, not as a double click.
     virtual bool TakesDblClick() const { return true; }
+    // A control whose press is finished by its release wherever the pointer is then (a slider's
+    // drag ends where the adult lets go, often past its end) is clicked on every release.
+    virtual bool ClicksWhereverReleased() const { return false; }
     // The control's rectangle on the screen (rounded to pixels) and where it shows (clipped by
     // its containers; empty when hidden).
     IRect ScreenRect() const;

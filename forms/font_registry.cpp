@@ -248,7 +248,9 @@ std::string ScreenFontName(int i) {
 
 void StartFontFolderViewer(const std::string& folder) {
     ViewerLog().push_back(folder);
-    std::fprintf(stderr, "forms: no font folder viewer here; not opening %s\n", folder.c_str());
+    // Said as this system writes the folder, so that it can be opened from the line.
+    std::fprintf(stderr, "forms: no font folder viewer here; not opening %s\n",
+                 ResolvePath(folder).c_str());
 }
 
 const std::vector<std::string>& FontFolderViewerLog() {

@@ -8,9 +8,9 @@
 // moves it by LargeChange towards the pointer. While the slider has the focus Left and Up step
 // down by SmallChange, Right and Down step up, PageUp and PageDown by LargeChange, Home and End
 // go to Min and Max. Every change of Value, from code or by the user, raises Change; a press and
-// release raises Click (after MouseUp), as for any control, and so does a key that changes the
-// value (after its Change), so that a handler storing the value on Click sees every change the
-// user makes.
+// its release raise Click (after MouseUp) wherever the pointer is let go, even past the slider's
+// end, and so does a key that changes the value (after its Change), so that a handler storing
+// the value on Click sees every change the user makes.
 #include "forms/control.h"
 
 #include <cstdint>
@@ -46,6 +46,8 @@ class Slider : public Control {
     // Internal.
     bool TakesFocus() const override { return true; }
     bool TakesDblClick() const override { return false; }
+    // The value the thumb shows when it is let go is a finished change, wherever the pointer is.
+    bool ClicksWhereverReleased() const override { return true; }
     void OnMouseDown(int button, int shift, float x, float y) override;
     void OnMouseMove(int buttons, int shift, float x, float y) override;
     void OnMouseUp(int button, int shift, float x, float y) override;

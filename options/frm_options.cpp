@@ -2,11 +2,13 @@
 
 #include "forms/default_instance.h"
 #include "forms/msgbox.h"
+#include "forms/screen.h"
 #include "options/options_dialog.h"
 #include "shell/app_state.h"
 #include "shell/frm_main.h"
 #include "shell/frm_menu_music.h"
 #include "shell/settings_file.h"
+#include "shell/startup.h"
 #include "shell/user_set.h"
 #include "tracing/animation.h"
 
@@ -132,9 +134,9 @@ void FrmOptionsForm::Form_Load() {
 }
 
 void FrmOptionsForm::InitOptions() {
-    // The dialog's size first, so that the strip and its pages have room to be laid out in.
-    SetWidth(5100);
-    SetHeight(5670);
+    // The dialog's size first, so that the strip and its pages have room to be laid out in;
+    // centred on the screen, as the other dialogs are.
+    Move((forms::Screen::Width() - 5100) / 2, (forms::Screen::Height() - 5670) / 2, 5100, 5670);
     Tabs_Options.Move(8, 6, ScaleWidth() - 16, ScaleHeight() - 6 - 8 - 28 - 16);
     const int row = Tabs_Options.TabRowHeight();
     for (int i = 0; i <= Tabs_Options.Tabs() - 1; ++i) {
@@ -233,10 +235,14 @@ void FrmOptionsForm::ReportFailedSave(const SettingsSaveError& e, const UserSet&
     const auto has = [&](SectionProc s) {
         return std::find(changed.begin(), changed.end(), s) != changed.end();
     };
+    // The Colors save gave the letter and the label strip their colours by starting the activity
+    // again; so does the undoing.
+    const bool colours = has(SectionAlphabetColors) || has(SectionLabelColors);
     if (lesson != before.LessonID) {
         Settings.LessonID = lesson; // the activity running, which is the one to close
         SelectLesson(before.LessonID);
-    } else if (has(SectionStartEnd) || has(SectionUserLevel) || has(SectionAlphabetType)) {
+    } else if (has(SectionStartEnd) || has(SectionUserLevel) || has(SectionAlphabetType) ||
+               colours) {
         ChangeAppState(paShowActivity);
         PendingAction = paResume;
     }
@@ -259,10 +265,13 @@ void FrmOptionsForm::CloseOptions() {
 void FrmOptionsForm::Form_Activate() {
     if (FrmMain.IsLoaded()) DisableMainForm();
     PendingAction = paResume;
+    // The music menu follows the working copy; only Apply or OK make its instrument the live one.
     if (FrmMenuMusic.IsLoaded()) {
         const int current = std::atoi(FrmMenuMusic->GetMusicInstrument().c_str());
         if (current != OptSettings.Instrument)
-            FrmMenuMusic->AT_IMG_MusicButtons_Click(OptSettings.Instrument);
+            FrmMenuMusic->PreviewInstrument(
+                OptSettings.Instrument,
+                forms::ToFlag(MBChk_MusicOpt(1).Value() == forms::vbChecked));
     }
 }
 
@@ -270,6 +279,9 @@ void FrmOptionsForm::Form_Unload(int16_t&) {
     // A letter preview still running would go on drawing on this dialog's picture after it went.
     if (TraceAnim.AnimKind == akPreviewStep) StopAnimTimer();
     if (AlphaOpt.Board == &AniPict_Alpha(1)) AlphaOpt.Board = nullptr;
+    // However the dialog closes, the music is as the live settings say; not at the program's end,
+    // which closes the music itself.
+    if (!ProgramEnding()) MBPutMusicBack();
     if (FrmMain.IsLoaded() && FrmMain->Visible()) EnableMainForm();
 }
 

@@ -219,6 +219,7 @@ class FrmOptionsForm : public forms::Form {
     void MBApply();
     void MBCommand(int16_t index);
     void MBDefaults();
+    void MBPutMusicBack();
 
     // Drawing Buttons tab.
     void BuildDrawingTab();
@@ -256,6 +257,7 @@ class FrmOptionsForm : public forms::Form {
     void ANILoadTab();
     void ANIReadSettings();
     void ANIDisplayTab();
+    void ANIShowPreviewLetter();
     void ANIShowSpeed();
     void MBAutoPlayDisplayDelay();
     void ANISaveSettings();

@@ -91,13 +91,10 @@ void FrmOptionsForm::ANIReadSettings() {
 }
 
 void FrmOptionsForm::ANIDisplayTab() {
-    AlphaOpt.Board = &AniPict_Alpha(1);
-    CARedrawAlphaDisplay(AlphaOpt, OptSettings);
-    AniPict_Alpha(1).SetBackColor(Settings.BGColor);
     // The slider keeps a stored speed outside its range within it.
     CASldr_TimerSpeed.SetValue(CASldr_TimerSpeed.Max() - OptSettings.AnimSpeed);
     ANIShowSpeed();
-    AniPict_Alpha_Paint(1);
+    ANIShowPreviewLetter();
     // Whole seconds, halves to the even neighbour; the slider keeps the value within 1 to 10.
     MBSldr_AutoPlayInterval.SetValue(
         static_cast<int32_t>(std::nearbyint(OptSettings.AutoPlayPause / 1000.0)));
@@ -111,6 +108,15 @@ void FrmOptionsForm::ANIDisplayTab() {
         MBChk_AutoPlay_Click(1);
         MBAutoPlayDisplayDelay();
     }
+}
+
+// The preview letter in the colours of the working copy, on the board colour of the live
+// settings.
+void FrmOptionsForm::ANIShowPreviewLetter() {
+    AlphaOpt.Board = &AniPict_Alpha(1);
+    CARedrawAlphaDisplay(AlphaOpt, OptSettings);
+    AniPict_Alpha(1).SetBackColor(Settings.BGColor);
+    AniPict_Alpha_Paint(1);
 }
 
 void FrmOptionsForm::ANIShowSpeed() {

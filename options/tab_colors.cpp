@@ -580,7 +580,8 @@ void FrmOptionsForm::CASaveSettings() {
     ChangeAppState(paShowActivity);
     PendingAction = paResume;
     SaveSettingsFile(forms::vbTrue);
-    ANILoadTab();
+    // The Animation tab's letter takes the new colours; its own edits wait for its Apply.
+    ANIShowPreviewLetter();
     if (Settings.AllowColor == forms::vbFalse) RestoreHoverSwatch();
 }
 

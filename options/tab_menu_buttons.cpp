@@ -367,12 +367,12 @@ void FrmOptionsForm::MBChk_MusicOpt_Click(int16_t index) {
     }
 }
 
+// The pick is heard at once on the music menu; the live instrument changes only with this tab's
+// Apply or OK, and closing the dialog puts the live one back.
 void FrmOptionsForm::MBCmbo_Instrument_Click() {
     const int16_t instrument = static_cast<int16_t>(MBCmbo_Instrument.ListIndex());
-    if (MusicMenuLoaded()) FrmMenuMusic->AT_IMG_MusicButtons_Click(instrument);
     OptSettings.Instrument = instrument;
-    if (MBChk_MusicOpt(1).Value() == forms::vbChecked && MusicMenuLoaded())
-        FrmMenuMusic->MM_Music.Play();
+    if (MusicMenuLoaded()) FrmMenuMusic->PreviewInstrument(instrument, Checked(MBChk_MusicOpt(1)));
 }
 
 void FrmOptionsForm::MBShowAlphaTypeSamples(UserSet& rec) {
@@ -493,16 +493,18 @@ void FrmOptionsForm::MBCommand(int16_t index) {
         MBValidateSave(failed);
         if (failed != 0) return;
     }
-    // A music preview made on this tab is undone: the player plays or halts, and the music
-    // menu's volume frame is open or closed, as the live settings say.
-    if (MusicMenuLoaded()) {
-        if (Settings.MusicPlay != 0)
-            FrmMenuMusic->MM_Music.Play();
-        else
-            FrmMenuMusic->MM_Music.Stop();
-        FrmMenuMusic->InitMusicInterActSt(Settings.MusicChange);
-    }
+    // The music previews made on this tab are undone as the dialog unloads.
     CloseOptions();
+}
+
+// Whatever the tab let the adult hear or try (the tune, music off, the volume, the volume frame)
+// goes back to what the live settings say, which the tab's Apply or OK made its own.
+void FrmOptionsForm::MBPutMusicBack() {
+    if (!MusicMenuLoaded()) return;
+    FrmMenuMusicForm& menu = *FrmMenuMusic;
+    menu.MM_Music.SetVolume(Settings.Volume);
+    menu.PreviewInstrument(Settings.Instrument, Settings.MusicPlay);
+    menu.InitMusicInterActSt(Settings.MusicChange);
 }
 
 void FrmOptionsForm::MBDefaults() {

@@ -94,12 +94,18 @@ void FrmMenuMusicForm::InitMusicInterActSt(const forms::Flag& flag) {
 void FrmMenuMusicForm::AT_IMG_MusicButtons_Click(const int16_t& Index) {
     const int16_t index = Index;
     if (index == Settings.Instrument) return; // the tune playing is not restarted
+    Settings.Instrument = index;
+    PreviewInstrument(index, Settings.MusicPlay);
+}
+
+void FrmMenuMusicForm::PreviewInstrument(const int16_t& Index, const forms::Flag& play) {
+    const int16_t index = Index;
     MusicImgSelect(index);
     selected_ = index;
-    Settings.Instrument = index;
+    // The same tune goes on where it is; only another file starts afresh.
     const std::string file = MusicFileName(index);
     if (file != MM_Music.FileName()) MM_Music.SetFileName(file);
-    if (Settings.MusicPlay == forms::vbTrue)
+    if (play == forms::vbTrue)
         MM_Music.Play();
     else
         MM_Music.Stop();

@@ -45,6 +45,10 @@ class FrmMenuMusicForm : public forms::Form {
                             const int16_t& instrument);
     void InitMusicInterActSt(const forms::Flag& flag);
     void AT_IMG_MusicButtons_Click(const int16_t& Index);
+    // Selects an instrument here and gives the player its tune, playing or halted by play, but
+    // leaves the live instrument as it is: the options dialog lets an adult hear a pick before
+    // it is applied.
+    void PreviewInstrument(const int16_t& Index, const forms::Flag& play);
     std::string GetMusicInstrument() const;
     void ShowSelection(const int16_t& Index);
     void MusicImgSelect(const int16_t& Index);

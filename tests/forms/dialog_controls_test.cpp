@@ -452,7 +452,7 @@ TEST_F(DialogControlsTest, SliderClampsStepsByLargeChangeAndDrags) {
     EXPECT_EQ(s.Value(), 100);
     const Log dragged = Take();
     ASSERT_GE(dragged.size(), 3u);
-    EXPECT_EQ(dragged[dragged.size() - 2], "change100");
+    EXPECT_EQ(Log(dragged.end() - 3, dragged.end()), (Log{"change100", "sup", "sclick"}));
     s.SetMax(80); // the value follows the range
     EXPECT_EQ(s.Value(), 80);
     EXPECT_EQ(ErrorOf([&] { s.SetMin(90); }), errInvalidPropertyValue);
@@ -466,6 +466,42 @@ TEST_F(DialogControlsTest, SliderClampsStepsByLargeChangeAndDrags) {
     EXPECT_EQ(Take(),
               (Log{"change80", "change79", "sclick", "change74", "sclick", "change0", "sclick"}));
 }
+
+// Wherever the pointer is let go after a drag, the value the thumb shows is the one stored: the
+// release ends in one Click.
+struct SliderDropCase {
+    const char* name;
+    double dx, dy; // from where the thumb was taken
+    int32_t value;
+};
+
+class SliderDropTest : public DialogControlsTest,
+                       public ::testing::WithParamInterface<SliderDropCase> {};
+
+TEST_P(SliderDropTest, ADragEndsInOneClickWhereverItIsLetGo) {
+    const SliderDropCase& c = GetParam();
+    Slider& s = form.Speed;
+    s.SetValue(50);
+    Take();
+    const IRect t = s.ThumbRect();
+    double x, y;
+    Headless::At(s, t.x + t.w / 2.0, t.y + 5, x, y);
+    h.Down(x, y);
+    h.Move(x + c.dx, y + c.dy);
+    h.Up(x + c.dx, y + c.dy);
+    EXPECT_EQ(s.Value(), c.value);
+    const Log log = Take();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(Log(log.end() - 2, log.end()), (Log{"sup", "sclick"}));
+    EXPECT_EQ(std::count(log.begin(), log.end(), "sclick"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drops, SliderDropTest,
+                         ::testing::Values(SliderDropCase{"OnTheSlider", 20, 0, 61},
+                                           SliderDropCase{"PastTheRightEnd", 400, 0, 100},
+                                           SliderDropCase{"PastTheLeftEnd", -300, 0, 0},
+                                           SliderDropCase{"BelowTheSlider", 20, 120, 61}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DialogControlsTest, APressOnATabSelectsItOnce) {
     const IRect third = form.Tabs.TabRect(3);

@@ -155,7 +155,8 @@ TEST_P(PickTest, LandsInItsFieldsAndInThePreview) {
         EXPECT_EQ(v, colour);
     EXPECT_EQ(Preview(), colour);
     EXPECT_EQ(O().CAPict_ColorPick.BackColor(), colour) << "the swatch shows the new colour";
-    EXPECT_NE(Settings.BGColor, colour) << "nothing reaches the live settings before Apply";
+    for (int32_t v : c.fields(Settings))
+        EXPECT_NE(v, colour) << "nothing reaches the live settings before Apply";
 }
 
 PickTest& P(ColorsTest& t) {
@@ -412,7 +413,7 @@ TEST_F(ColorsTest, ApplySavesTheSectionsAndShowsBoardAndWordColoursAtOnce) {
     EXPECT_EQ(file.BGColor, board);
     EXPECT_EQ(file.ColorWordShadow, shadow);
     EXPECT_EQ(file.ColorLineHL, line);
-    EXPECT_EQ(O().AniPict_Alpha(1).BackColor(), board) << "the Animation tab read Settings again";
+    EXPECT_EQ(O().AniPict_Alpha(1).BackColor(), board) << "the Animation tab's preview follows";
 }
 
 TEST_F(ColorsTest, ApplyWithColourChangingOffLeavesNoSwatchMarked) {

@@ -353,6 +353,57 @@ TEST_F(MenuButtonsTabTest, ChoosingAnInstrumentSwitchesTheMusicMenuAtOnce) {
     EXPECT_TRUE(Player().Playing());
 }
 
+// A pick on the instrument list, and the list's re-selection by Defaults, are heard at once on
+// the music menu, but the live instrument changes only with this tab's Apply or OK: a later save
+// from any tab must not write a cancelled pick.
+struct InstrumentPickCase {
+    const char* name;
+    int16_t live;
+    int16_t picked;
+    std::function<void(FrmOptionsForm&)> pick;
+};
+
+class InstrumentPickTest : public MenuButtonsTabTest,
+                           public ::testing::WithParamInterface<InstrumentPickCase> {};
+
+TEST_P(InstrumentPickTest, ACancelledPickIsHeardButNeverSaved) {
+    const InstrumentPickCase& c = GetParam();
+    WriteSettings([&](UserSet& s) { s.Instrument = c.live; });
+    OpenTab();
+    ASSERT_EQ(FrmMenuMusic->GetMusicInstrument(), std::to_string(c.live));
+    c.pick(O());
+    h.Pump();
+    EXPECT_EQ(O().OptSettings.Instrument, c.picked);
+    EXPECT_EQ(FrmMenuMusic->GetMusicInstrument(), std::to_string(c.picked)) << "heard at once";
+    EXPECT_EQ(Player().FileName(), MusicFileName(c.picked));
+    EXPECT_TRUE(Player().Playing());
+    EXPECT_EQ(Settings.Instrument, c.live) << "not live before Apply";
+
+    Press(kCancel);
+    ASSERT_FALSE(OptionsShown());
+    EXPECT_EQ(Settings.Instrument, c.live);
+    EXPECT_EQ(FrmMenuMusic->GetMusicInstrument(), std::to_string(c.live)) << "the menu is back";
+    EXPECT_EQ(Player().FileName(), MusicFileName(c.live)) << "so is the tune";
+    EXPECT_TRUE(Player().Playing());
+
+    // Another tab's save writes the whole record: the old instrument is still the one in it.
+    ShowOptionsDialog();
+    h.Pump();
+    O().Tabs_Options.SetSelectedItem(tabSpeaking);
+    Press(kApply);
+    EXPECT_EQ(FromFile().Instrument, c.live);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Picks, InstrumentPickTest,
+    ::testing::Values(
+        InstrumentPickCase{"TrumpetThenCancel", 2, 4,
+                           [](FrmOptionsForm& o) { o.MBCmbo_Instrument.SetListIndex(4); }},
+        // The defaults question gets its first button, OK.
+        InstrumentPickCase{"DefaultsThenCancelFromTrumpet", 4, 2,
+                           [](FrmOptionsForm& o) { o.OptCmd_Commands_Click(kDefaults); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct VolumeCase {
     int16_t stored;
     int slider;
@@ -387,6 +438,24 @@ TEST_F(MenuButtonsTabTest, TheSliderSetsThePlayersVolumeAndTheWorkingCopy) {
         EXPECT_EQ(O().OptSettings.Volume, c.stored) << c.slider;
     }
     EXPECT_EQ(Settings.Volume, -500);
+}
+
+TEST_F(MenuButtonsTabTest, AThumbDraggedPastTheSlidersEndStoresTheEnd) {
+    OpenTab();
+    O().MBImg_Buttons_Click(mnMusic);
+    h.Pump();
+    forms::Slider& s = O().MBSldr_MusicVol;
+    const forms::IRect t = s.ThumbRect();
+    double x, y;
+    testsupport::Headless::At(s, t.x + t.w / 2.0, t.y + 5, x, y);
+    h.Down(x, y);
+    h.Move(x - 400, y);
+    h.Up(x - 400, y);
+    EXPECT_EQ(s.Value(), 1);
+    EXPECT_EQ(O().OptSettings.Volume, -2700) << "the value the thumb shows";
+    EXPECT_EQ(Player().Volume(), -2700);
+    Press(kOK);
+    EXPECT_EQ(FromFile().Volume, -2700);
 }
 
 // The volume access box opens and closes the music menu's volume frame at once; leaving the
@@ -439,6 +508,59 @@ INSTANTIATE_TEST_SUITE_P(
                         [](FrmOptionsForm& o) { o.MBChk_MusicOpt(2).SetValue(forms::vbChecked); },
                         kOK}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every music preview of the tab (the tune, the volume, music off, the volume frame) is put back
+// as the live settings have it however the dialog closes, from any tab.
+struct MusicCloseCase {
+    const char* name;
+    int tab;    // the tab the dialog is closed from
+    int button; // OK or Cancel there; -1: the dialog is unloaded (closed by the window)
+};
+
+class MusicCloseTest : public MenuButtonsTabTest,
+                       public ::testing::WithParamInterface<MusicCloseCase> {};
+
+TEST_P(MusicCloseTest, EveryPreviewIsPutBack) {
+    const MusicCloseCase& c = GetParam();
+    OpenTab();
+    const UserSet live = Settings;
+    ASSERT_EQ(live.MusicPlay, forms::vbTrue);
+    ASSERT_EQ(live.MusicChange, forms::vbTrue);
+    O().MBChk_MusicOpt(2).SetValue(forms::vbUnchecked);
+    O().MBCmbo_Instrument.SetListIndex(5);
+    O().MBSldr_MusicVol.SetValue(3);
+    O().MBSldr_MusicVol_Click();
+    O().MBChk_MusicOpt(1).SetValue(forms::vbUnchecked);
+    ASSERT_FALSE(Player().Playing());
+    ASSERT_FALSE(FrmMenuMusic->FRM_HolderMusicInstr.Enabled());
+
+    O().Tabs_Options.SetSelectedItem(c.tab);
+    h.Pump();
+    if (c.button < 0) {
+        O().Unload();
+        h.Pump();
+    } else {
+        Press(c.button);
+    }
+    ASSERT_FALSE(OptionsShown()) << LastPrompt();
+    EXPECT_TRUE(Settings == live) << "nothing of the tab was saved";
+    EXPECT_TRUE(Player().Playing());
+    EXPECT_EQ(Player().FileName(), MusicFileName(live.Instrument));
+    EXPECT_EQ(FrmMenuMusic->GetMusicInstrument(), std::to_string(live.Instrument));
+    EXPECT_EQ(Player().Volume(), live.Volume);
+    EXPECT_TRUE(FrmMenuMusic->FRM_HolderMusicInstr.Enabled());
+    EXPECT_TRUE(FrmMain->Enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Closes, MusicCloseTest,
+                         ::testing::Values(MusicCloseCase{"CancelHere", tabMenuButtons, kCancel},
+                                           MusicCloseCase{"OkOnGeneral", tabGeneral, kOK},
+                                           MusicCloseCase{"CancelOnDrawing", tabDrawing, kCancel},
+                                           MusicCloseCase{"OkOnColors", tabColors, kOK},
+                                           MusicCloseCase{"OkOnAnimation", tabAnimation, kOK},
+                                           MusicCloseCase{"CancelOnSpeaking", tabSpeaking, kCancel},
+                                           MusicCloseCase{"Unloaded", tabSpeaking, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Defaults and Apply.
 

@@ -3,6 +3,7 @@
 #include "forms/text.h"
 #include "tests/options/options_fixture.h"
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -35,6 +36,13 @@ TEST_F(OptionsTest, EachOpeningIsAFreshInstanceThatHoldsTheMainWindow) {
     EXPECT_FALSE(FrmMain->Enabled());
     EXPECT_EQ(O().WOcmbo_BackGround.ListIndex(), Settings.BGFormOpt) << "read afresh";
     EXPECT_EQ(O().OptSettings.BGFormOpt, Settings.BGFormOpt);
+}
+
+TEST_F(OptionsTest, OpensCentredOnTheScreen) {
+    Open();
+    const double tppX = forms::Screen::TwipsPerPixelX(), tppY = forms::Screen::TwipsPerPixelY();
+    EXPECT_NEAR(O().Left() + O().Width() / 2, forms::Screen::Width() / 2, tppX);
+    EXPECT_NEAR(O().Top() + O().Height() / 2, forms::Screen::Height() / 2, tppY);
 }
 
 TEST_F(OptionsTest, EveryTabCaptionShowsWhole) {
@@ -457,13 +465,72 @@ TEST_F(OptionsTest, SpeakingDefaultsTicksAndEnablesAll) {
     EXPECT_EQ(Settings.Speaking(3), forms::vbTrue);
 }
 
-// --- Colors tab (more in colors_tab_test.cpp).
+} // namespace
 
-TEST_F(OptionsTest, OkOnTheColorsTabClosesTheDialog) {
-    Open(tabColors);
-    Press(kOK);
-    EXPECT_FALSE(OptionsShown());
-    EXPECT_TRUE(FrmMain->Enabled());
+namespace {
+// An Apply saves its own tab and leaves the other tabs' unapplied edits as the adult left them,
+// in the working copy and on their controls.
+struct TabEdit {
+    int tab;
+    std::function<void(FrmOptionsForm&)> edit;
+    // The edit is in the working copy and on the tab's controls.
+    std::function<bool(const FrmOptionsForm&)> kept;
+};
+
+const TabEdit kTabEdits[] = {
+    {tabGeneral, [](FrmOptionsForm& o) { o.WOcmbo_BackGround.SetListIndex(2); },
+     [](const FrmOptionsForm& o) {
+         return o.OptSettings.BGFormOpt == 2 && o.WOcmbo_BackGround.ListIndex() == 2;
+     }},
+    {tabMenuButtons, [](FrmOptionsForm& o) { o.MBCmbo_Level.SetListIndex(ulLevel3); },
+     [](const FrmOptionsForm& o) {
+         return o.OptSettings.UserLevel == ulLevel3 && o.MBCmbo_Level.ListIndex() == ulLevel3;
+     }},
+    {tabDrawing, [](FrmOptionsForm& o) { o.SMnuChk_Display(1).SetValue(forms::vbUnchecked); },
+     [](const FrmOptionsForm& o) {
+         return o.OptSettings.SMButton(1) == forms::vbFalse &&
+                o.SMnuChk_Display(1).Value() == forms::vbUnchecked;
+     }},
+    {tabColors, [](FrmOptionsForm& o) { o.CAChk_AllowJr(0).SetValue(forms::vbUnchecked); },
+     [](const FrmOptionsForm& o) {
+         return o.OptSettings.AllowColor == forms::vbFalse &&
+                o.CAChk_AllowJr(0).Value() == forms::vbUnchecked;
+     }},
+    {tabAnimation,
+     [](FrmOptionsForm& o) {
+         o.MBChk_AutoPlay(1).SetValue(forms::vbUnchecked);
+         o.CASldr_TimerSpeed.SetValue(80);
+     },
+     [](const FrmOptionsForm& o) {
+         return o.OptSettings.AutoPlay == forms::vbFalse && o.OptSettings.AnimSpeed == 20 &&
+                o.MBChk_AutoPlay(1).Value() == forms::vbUnchecked &&
+                o.CASldr_TimerSpeed.Value() == 80;
+     }},
+    {tabSpeaking, [](FrmOptionsForm& o) { o.SPKChk_Choices(2).SetValue(forms::vbUnchecked); },
+     [](const FrmOptionsForm& o) {
+         return o.OptSettings.Speaking(2) == forms::vbFalse &&
+                o.SPKChk_Choices(2).Value() == forms::vbUnchecked;
+     }},
+};
+
+class ApplyKeepsOtherEditsTest : public OptionsTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ApplyKeepsOtherEditsTest, TheOtherTabsEditsWait) {
+    const int applied = GetParam();
+    Open(applied);
+    for (const TabEdit& e : kTabEdits) {
+        if (e.tab == applied) continue;
+        e.edit(O());
+        ASSERT_TRUE(e.kept(O())) << "tab " << e.tab;
+    }
+    Press(kApply);
+    ASSERT_TRUE(OptionsShown()) << LastPrompt();
+    EXPECT_TRUE(h.MsgBoxes().empty()) << LastPrompt();
+    for (const TabEdit& e : kTabEdits) {
+        if (e.tab != applied) {
+            EXPECT_TRUE(e.kept(O())) << "tab " << e.tab << " lost its edit";
+        }
+    }
 }
 
 } // namespace
@@ -489,6 +556,10 @@ std::string TabName(const ::testing::TestParamInfo<int>& p) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTab, ApplyKeepsFocusTest,
+                         ::testing::Values(tabGeneral, tabMenuButtons, tabDrawing, tabColors,
+                                           tabAnimation, tabSpeaking),
+                         TabName);
+INSTANTIATE_TEST_SUITE_P(EveryTab, ApplyKeepsOtherEditsTest,
                          ::testing::Values(tabGeneral, tabMenuButtons, tabDrawing, tabColors,
                                            tabAnimation, tabSpeaking),
                          TabName);

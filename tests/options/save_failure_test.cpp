@@ -11,6 +11,16 @@
 
 namespace {
 
+// The Colors tab's targets for the letter and for the labels still to do.
+constexpr int kTargetLetter = 3, kTargetIncomplete = 12;
+
+// Picks a colour for a Colors tab target as the colour dialog would give it.
+void PickColour(FrmOptionsForm& o, int target, int32_t colour) {
+    o.CAList_Color.SetListIndex(target);
+    forms::SetColorDialogResponder([colour](int32_t) { return colour; });
+    o.CAPict_ColorPick_Click();
+}
+
 struct FailedSaveCase {
     const char* name;
     int tab;
@@ -24,6 +34,7 @@ class FailedSaveTest : public OptionsTest, public ::testing::WithParamInterface<
   protected:
     void TearDown() override {
         forms::SetFileFault(nullptr);
+        forms::SetColorDialogResponder(nullptr);
         OptionsTest::TearDown();
     }
     // Every write of the settings file fails as on a full disk.
@@ -108,6 +119,17 @@ INSTANTIATE_TEST_SUITE_P(
                        [](const UserSet&) {
                            for (int i = 0; i <= 3; ++i)
                                EXPECT_TRUE(FrmMain->TRCImg_SubMenu(i).Visible()) << i;
+                       }},
+        // The letter and the label strip take the colours before the write; they go back too.
+        FailedSaveCase{"ColorsApply", tabColors, kApply,
+                       [](FrmOptionsForm& o) {
+                           PickColour(o, kTargetLetter, forms::RGB(1, 2, 3));
+                           PickColour(o, kTargetIncomplete, forms::RGB(4, 5, 6));
+                       },
+                       [](const UserSet& before) {
+                           EXPECT_EQ(AlphaCur.ColorLineHL, before.ColorLineHL);
+                           EXPECT_EQ(LabelColors(0), before.ColorText);
+                           EXPECT_EQ(FrmMain->Label_Alpha(5).ForeColor(), before.ColorText);
                        }},
         FailedSaveCase{
             "AnimationOk", tabAnimation, kOK,

@@ -302,7 +302,12 @@ TEST_F(FontTest, AllFacesInstalledTouchNothing) {
 }
 
 TEST_F(FontTest, MissingFacesAreCopiedMadeAndAdded) {
+    ::testing::internal::CaptureStderr();
     InstallFonts();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    // The one line about the font folder names it as this system writes paths.
+    EXPECT_NE(said.find(winDir + "/Fonts"), std::string::npos) << said;
+    EXPECT_EQ(said.find('\\'), std::string::npos) << said;
     EXPECT_TRUE(h.MsgBoxes().empty());
     for (const char* ttf : {"VAGRON.TTF", "VAGROLN.TTF", "WINGDNG2.TTF"})
         EXPECT_TRUE(InWindows(ttf));
