@@ -1,5 +1,5 @@
 // The runtime's frame and loop costs: repainting and presenting the screen after a change, a timer
-// tick through the loop, and how often an idle loop wakes up.
+// tick and a click through the loop, and how often an idle loop wakes up.
 #include "forms/forms.h"
 
 #include <benchmark/benchmark.h>
@@ -105,6 +105,22 @@ static void BM_TimerTickThroughLoop(benchmark::State& state) {
     state.counters["ticks"] = ticks;
 }
 BENCHMARK(BM_TimerTickThroughLoop)->Unit(benchmark::kMicrosecond);
+
+// A click through the loop: a press and a release on a label, hit-tested, dispatched and followed
+// by its Click.
+static void BM_ClickThroughLoop(benchmark::State& state) {
+    Runtime& r = TheRuntime();
+    int clicks = 0;
+    r.form->Letters(3).Click = [&] { ++clicks; };
+    for (auto _ : state) {
+        forms::PostMouseDown(10 + 3 * 33 + 5, 630);
+        forms::PostMouseUp(10 + 3 * 33 + 5, 630);
+        forms::Application::Pump();
+    }
+    r.form->Letters(3).Click = nullptr;
+    state.counters["clicks"] = clicks;
+}
+BENCHMARK(BM_ClickThroughLoop)->Unit(benchmark::kMicrosecond);
 
 // The message loop with nothing to do for two seconds (real clock): how often it wakes and how
 // much processor time it uses. Meaningful under a real display (run under xvfb-run); the dummy
