@@ -1,9 +1,11 @@
 // The start-up's settings and fonts steps as a new process meets them: the settings file read,
 // decoded, read into the record and checked; the three fonts found missing from the process
-// and registered again from a program folder and a Windows folder that already hold them.
+// and registered again from a program folder and a Windows folder that already hold them; the
+// start-up tune loaded into the mixer, and the check it passes first.
 #include "forms/files.h"
 #include "forms/font_registry.h"
 #include "forms/forms.h"
+#include "forms/midi_file.h"
 #include "shell/settings_file.h"
 #include "shell/startup.h"
 #include "shell/user_set.h"
@@ -14,6 +16,7 @@
 #include <filesystem>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -58,3 +61,35 @@ static void BM_InstallFontsAgain(benchmark::State& state) {
     forms::FontRegistry::Instance().Reset();
 }
 BENCHMARK(BM_InstallFontsAgain)->Unit(benchmark::kMicrosecond);
+
+namespace {
+struct TuneHolder : forms::Form {
+    forms::MusicPlayer Player{this};
+};
+} // namespace
+
+// The start-up tune (the default instrument's) loaded into the mixer on the dummy audio driver, as
+// the work after the first screen does it, and let go again.
+static void BM_LoadStartUpTune(benchmark::State& state) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    forms::ScreenOptions o;
+    o.windowed = true;
+    forms::Application::Start(o);
+    TuneHolder holder;
+    const std::string tune = std::string(WO_APP_DIR) + "/Music/Music3.mid";
+    for (auto _ : state) {
+        holder.Player.SetFileName(tune);
+        holder.Player.SetFileName(""); // lets the tune go: the next turn loads it again
+    }
+}
+BENCHMARK(BM_LoadStartUpTune)->Unit(benchmark::kMicrosecond);
+
+// The check a tune passes before the mixer gets it: the start-up tune's bytes read through.
+static void BM_CheckStartUpTune(benchmark::State& state) {
+    const std::vector<uint8_t> bytes =
+        forms::ReadAllBytes(std::string(WO_APP_DIR) + "/Music/Music3.mid");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(forms::MidiFileFault(bytes));
+}
+BENCHMARK(BM_CheckStartUpTune)->Unit(benchmark::kMicrosecond);

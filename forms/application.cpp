@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <deque>
+#include <mutex>
 
 namespace forms {
 namespace {
@@ -59,6 +60,10 @@ struct AppState {
     Target hover;
 };
 AppState a;
+
+// Tasks other threads handed to the loop (detail::RunOnLoop).
+std::mutex handedMutex;
+std::vector<void (*)()> handed;
 
 struct DepthGuard {
     DepthGuard() { ++a.depth; }
@@ -443,6 +448,17 @@ int64_t NextWake() {
     return best;
 }
 
+bool RunHandedTasks() {
+    std::vector<void (*)()> tasks;
+    {
+        std::lock_guard<std::mutex> lock(handedMutex);
+        tasks.swap(handed);
+    }
+    for (void (*task)() : tasks)
+        Application::Dispatch(task);
+    return !tasks.empty();
+}
+
 // The end of the start-up: what waited for the first screen runs now, in the order it came.
 void FinishStarting() {
     a.starting = false;
@@ -480,6 +496,14 @@ void WhenStarted(std::function<void()> task) {
 
 bool Starting() {
     return a.starting;
+}
+
+void RunOnLoop(void (*task)()) {
+    {
+        std::lock_guard<std::mutex> lock(handedMutex);
+        if (std::find(handed.begin(), handed.end(), task) == handed.end()) handed.push_back(task);
+    }
+    backend::PostWake();
 }
 
 void SetWakeAt(const void* owner, int64_t ms) {
@@ -551,6 +575,10 @@ void Application::Shutdown() {
     a.buttons = a.shift = 0;
     a.wakes = 0;
     a.wakeAt.clear();
+    {
+        std::lock_guard<std::mutex> lock(handedMutex);
+        handed.clear();
+    }
     detail::StopScreen();
     backend::Close();
     a.started = false;
@@ -603,6 +631,7 @@ int Application::RunLoop(const std::function<Form*()>& startup) {
 bool Application::Pump() {
     bool handled = false;
     FreeRetired();
+    if (RunHandedTasks()) handled = true;
     if (!a.activations.empty() || !a.paints.empty()) {
         DeliverQueued();
         handled = true;

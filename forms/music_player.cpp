@@ -1,7 +1,9 @@
 #include "forms/music_player.h"
 
 #include "forms/backend.h"
+#include "forms/errors.h"
 #include "forms/files.h"
+#include "forms/midi_file.h"
 #include "forms/runtime_internal.h"
 #include "forms/sound_channel.h"
 #include "forms/sound_font.h"
@@ -10,6 +12,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <set>
 #include <vector>
@@ -27,9 +30,28 @@ MusicPlayer* owner = nullptr;
 std::vector<MusicPlayer*> waiting;
 bool waitingQueued = false;
 
-// Called on the mixer's thread: the music stopped.
-void MusicFinished() {
-    backend::PostWake();
+// How often the mixer plays a tune through before it ends and the loop starts it again. Never
+// endless: the synthesiser reads a tune only as it starts it, on the mixer's thread and holding
+// the mixer's lock, and starts a tune it cannot read again at once; with no end to the count that
+// is a loop for ever, and every later call into the mixer waits on it.
+constexpr int kPlaysAtATime = 100;
+
+// Audio mixed since the device opened, in bytes (counted on the mixer's thread), where it stood
+// when the music was last started (the loop's thread) and when it last ended.
+std::atomic<uint64_t> mixedBytes{0};
+uint64_t startedAtByte = 0;
+std::atomic<uint64_t> endedAtByte{0};
+
+void CountMixed(void*, Uint8*, int bytes) {
+    mixedBytes += static_cast<uint64_t>(bytes);
+}
+
+// A tune that ends having played less than this was not played at all.
+uint64_t QuarterSecondBytes() {
+    int freq = 0, channels = 0;
+    Uint16 format = 0;
+    if (!Mix_QuerySpec(&freq, &format, &channels)) return 0;
+    return static_cast<uint64_t>(freq) * channels * (SDL_AUDIO_BITSIZE(format) / 8) / 4;
 }
 
 // The strip's volume bar spans this range; its left end is silence.
@@ -50,9 +72,12 @@ constexpr int32_t kFace = 0xE0E0E0, kEdge = 0x808080, kDark = 0x404040, kLit = 0
 } // namespace
 
 struct MusicPlayer::Tune {
+    std::vector<uint8_t> bytes; // the file, which the mixer reads from
     Mix_Music* music = nullptr;
-    explicit Tune(Mix_Music* m) : music(m) {}
-    ~Tune() { Mix_FreeMusic(music); }
+    explicit Tune(std::vector<uint8_t> b) : bytes(std::move(b)) {}
+    ~Tune() {
+        if (music) Mix_FreeMusic(music);
+    }
     Tune(const Tune&) = delete;
     Tune& operator=(const Tune&) = delete;
 };
@@ -129,20 +154,45 @@ void MusicPlayer::LoadTune() {
         LogOnce("Music file not found: " + name + " (it plays nothing).");
         return;
     }
+    std::vector<uint8_t> bytes;
+    try {
+        bytes = ReadAllBytes(name);
+    } catch (const RuntimeError&) {
+        Drop("it cannot be read");
+        return;
+    }
+    if (const std::string fault = MidiFileFault(bytes); !fault.empty()) {
+        Drop(fault);
+        return;
+    }
     static bool midiReady = false;
     if (!midiReady) {
         ApplySoundFont();
         Mix_Init(MIX_INIT_MID);
-        Mix_HookMusicFinished(MusicFinished);
+        Mix_HookMusicFinished(MusicEnded);
+        Mix_SetPostMix(CountMixed, nullptr);
         midiReady = true;
     }
-    Mix_Music* music = Mix_LoadMUS(ResolvePath(name).c_str());
-    if (!music) {
+    auto tune = std::make_unique<Tune>(std::move(bytes));
+    SDL_RWops* rw = SDL_RWFromConstMem(tune->bytes.data(), static_cast<int>(tune->bytes.size()));
+    tune->music = rw ? Mix_LoadMUSType_RW(rw, MUS_MID, 1) : nullptr;
+    if (!tune->music) {
         // Most often no General MIDI sound set is installed; the program goes on silently.
         LogOnce(std::string("No music (") + Mix_GetError() + "): music is silent.");
         return;
     }
-    tune_ = std::make_unique<Tune>(music);
+    tune_ = std::move(tune);
+}
+
+void MusicPlayer::Drop(const std::string& reason) {
+    Release();
+    tune_.reset();
+    if (!dropped_.insert(fileName_).second) return; // said already
+    if (TuneDropped)
+        TuneDropped(reason);
+    else
+        SDL_Log("Music file %s cannot be played (%s): it plays nothing.", fileName_.c_str(),
+                reason.c_str());
 }
 
 void MusicPlayer::Play() {
@@ -150,16 +200,39 @@ void MusicPlayer::Play() {
     playing_ = true;
     if (!tune_) return;
     Mix_VolumeMusic(MixerVolume(volume_));
-    if (owner == this && Mix_PausedMusic()) {
-        Mix_ResumeMusic();
+    if (owner == this && Mix_PlayingMusic()) {
+        // Playing already, or halted where it was: not started again.
+        if (Mix_PausedMusic()) Mix_ResumeMusic();
         return;
     }
-    if (owner == this && Mix_PlayingMusic()) return; // already playing: not started again
-    if (Mix_PlayMusic(tune_->music, -1) != 0) {
+    Start();
+}
+
+void MusicPlayer::Start() {
+    startedAtByte = mixedBytes.load();
+    if (Mix_PlayMusic(tune_->music, kPlaysAtATime) != 0) {
         LogOnce(std::string("Music cannot play (") + Mix_GetError() + "): music is silent.");
         return;
     }
     owner = this;
+}
+
+void MusicPlayer::MusicEnded() {
+    endedAtByte = mixedBytes.load();
+    detail::RunOnLoop(TuneEnded);
+}
+
+void MusicPlayer::TuneEnded() {
+    MusicPlayer* p = owner;
+    // Halted, paused or started again since: nothing ended that should play.
+    if (!p || !p->playing_ || !p->tune_ || Mix_PlayingMusic()) return;
+    const uint64_t ended = endedAtByte.load();
+    const uint64_t played = ended > startedAtByte ? ended - startedAtByte : 0;
+    if (played < QuarterSecondBytes()) {
+        p->Drop("the mixer ended it as soon as it started");
+        return;
+    }
+    p->Start();
 }
 
 void MusicPlayer::Stop() {

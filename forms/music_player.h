@@ -10,11 +10,15 @@
 //
 // MIDI needs a General MIDI sound set; where no audio device opens or no sound set is installed,
 // the player keeps its state as if it played, silently, and says so once in the log. A file that
-// is missing or no tune is taken as given and plays nothing.
+// is missing is taken as given and plays nothing. A file that is damaged, empty or no tune, or
+// that the mixer ends as soon as it starts it, is dropped: it plays nothing, and TuneDropped says
+// so once.
 #include "forms/control.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace forms {
@@ -47,6 +51,10 @@ class MusicPlayer : public Control {
     // Raised after the user changed the state or the volume with the strip.
     EventHandler PlayStateChange;
     EventHandler VolumeChange;
+    // Raised once for a file name whose tune cannot be played (damaged, empty, no tune, or given
+    // up by the mixer as soon as it started), with the reason; the player then plays nothing and
+    // its state still follows the commands. Without a handler the reason goes to SDL's log.
+    std::function<void(const std::string& reason)> TuneDropped;
 
     // The strip's parts, in the control's pixels (for the drawing and for tests).
     IRect PlayButtonRect() const;
@@ -61,13 +69,18 @@ class MusicPlayer : public Control {
     struct Tune;
     void Press(double x, double y);
     void DragVolume(double x);
-    bool Usable() const; // enabled itself and all the way up
-    void Release();      // lets go of the mixer's music stream
-    void LoadTune();     // FileName into the mixer
+    bool Usable() const;                  // enabled itself and all the way up
+    void Release();                       // lets go of the mixer's music stream
+    void LoadTune();                      // FileName into the mixer
+    void Start();                         // the mixer plays the tune from its beginning
+    void Drop(const std::string& reason); // the tune cannot be played: let go, say so once
     static void LoadWaitingTunes();
+    static void MusicEnded(); // the mixer's music stream ended (on any thread)
+    static void TuneEnded();  // on the loop: the tune starts again, or is dropped
 
     std::string fileName_;
     std::unique_ptr<Tune> tune_;
+    std::set<std::string> dropped_; // file names whose dropping was reported
     int32_t volume_ = kMusicVolumeMax;
     bool playing_ = false;
     bool dragging_ = false;

@@ -24,6 +24,9 @@ void RunModalOverlay(const IRect& rect, OverlayPainter paint,
 // does not delay it.
 void WhenStarted(std::function<void()> task);
 bool Starting();
+// Hands a task from another thread (the mixer's) to the loop: the next pass runs it on the
+// loop's thread, once however often it was handed meanwhile, and a waiting loop wakes for it.
+void RunOnLoop(void (*task)());
 // A moment a waiting loop must wake at though no timer is due (a sound ending), by its owner; a
 // new moment replaces the owner's earlier one, -1 clears it.
 void SetWakeAt(const void* owner, int64_t ms);

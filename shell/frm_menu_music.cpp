@@ -3,6 +3,7 @@
 #include "forms/files.h"
 #include "forms/screen.h"
 #include "shell/app_state.h"
+#include "shell/debug_log.h"
 #include "shell/settings_apply.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
@@ -42,6 +43,10 @@ FrmMenuMusicForm::FrmMenuMusicForm() {
     Shp_HL.SetBorderColor(forms::RGB(255, 90, 90));
     FRM_HolderMusicInstr.SetCaption("Volume");
     MusPict_HolderMM.SetBorderStyle(0);
+    // A tune that cannot be played leaves the music silent; the debug log keeps the one record.
+    MM_Music.TuneDropped = [this](const std::string& reason) {
+        DebugLog("Music not played: " + MM_Music.FileName() + ": " + reason);
+    };
 
     AT_IMG_MusicButtons.MouseMove = [this](int i, int b, int s, float x, float y) {
         AT_IMG_MusicButtons_MouseMove(static_cast<int16_t>(i), static_cast<int16_t>(b),

@@ -2,6 +2,7 @@
 // a missing file, two players sharing the mixer's one music stream, and the player's own strip.
 // Under the dummy audio driver; one test renders through the disk driver to hear the tune.
 #include "forms/forms.h"
+#include "tests/support/child_end.h"
 #include "tests/support/headless.h"
 
 #include <SDL.h>
@@ -255,6 +256,59 @@ TEST(MusicPlayerSound, TheTuneIsHeardUntilSilencedOrHalted) {
         EXPECT_GT(Rms(Samples(out, resumedFrom + slack, resumed)), 0.01) << "Play resumes the tune";
     }
     fs::remove(out);
+}
+
+// The mixer plays a tune through a number of times and then ends it; the loop starts it again, so
+// that the music goes on for as long as it is not halted. A tune of half a second, rendered by the
+// disk driver as fast as it can in a fresh process, until far past the mixer's count of plays.
+[[noreturn]] void PlayPastTheMixersCount(const fs::path& dir) {
+    fs::create_directories(dir);
+    const fs::path out = dir / "out.raw", tune = dir / "note.mid";
+    // Middle C for a beat at the default tempo: half a second.
+    const std::vector<uint8_t> note = {'M',  'T',  'h', 'd',  0,    0,    0,    6,   0,
+                                       0,    0,    1,   0x01, 0xE0, 'M',  'T',  'r', 'k',
+                                       0,    0,    0,   13,   0,    0x90, 60,   100, 0x83,
+                                       0x60, 0x80, 60,  64,   0,    0xFF, 0x2F, 0};
+    std::ofstream(tune, std::ios::binary)
+        .write(reinterpret_cast<const char*>(note.data()),
+               static_cast<std::streamsize>(note.size()));
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
+    setenv("SDL_DISKAUDIODELAY", "0", 1);
+    std::string problems;
+    {
+        testsupport::Headless h;
+        forms::DefaultInstance<PlayerForm> form;
+        forms::MusicPlayer& p = form->Player;
+        p.TuneDropped = [&](const std::string& why) { problems += "dropped: " + why + "\n"; };
+        p.SetFileName(tune.string());
+        p.Play();
+        int freq = 0, channels = 0;
+        Uint16 format = 0;
+        Mix_QuerySpec(&freq, &format, &channels);
+        const uintmax_t second = uintmax_t(freq) * channels * 2;
+        // A hundred plays are fifty seconds, and the synthesiser lets the last notes fade for a
+        // few more; by seventy seconds the tune must have started again.
+        for (int i = 0; i < 30000 && (!fs::exists(out) || fs::file_size(out) < 70 * second); ++i) {
+            h.Pump();
+            SDL_Delay(1);
+        }
+        p.Stop();
+        if (!p.Loaded()) problems += "the tune is no longer loaded\n";
+        const double rms = Rms(Samples(out, 65 * second, 70 * second));
+        if (!(rms > 0.005)) problems += "silent from 65 s to 70 s: rms " + std::to_string(rms);
+        form.Unload();
+        Mix_HaltMusic();
+    }
+    fs::remove_all(dir);
+    testsupport::EndChild(problems);
+}
+
+TEST(MusicPlayerSound, ATuneTheMixerEndsStartsAgain) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const fs::path dir = fs::temp_directory_path() / ("wo_again_" + std::to_string(::getpid()));
+    EXPECT_EXIT(PlayPastTheMixersCount(dir), ::testing::ExitedWithCode(0), "");
+    fs::remove_all(dir);
 }
 
 } // namespace
