@@ -1,6 +1,7 @@
 // The start-up's settings and fonts steps as a new process meets them: the settings file read,
-// decoded, read into the record and checked; the three fonts found missing from the process
-// and registered again from a program folder and a Windows folder that already hold them.
+// decoded, read into the record and checked; the tidying after an interrupted save, with nothing
+// to tidy; the three fonts found missing from the process and registered again from a program
+// folder and a Windows folder that already hold them.
 #include "forms/files.h"
 #include "forms/font_registry.h"
 #include "forms/forms.h"
@@ -47,6 +48,17 @@ static void BM_LoadSettingsFile(benchmark::State& state) {
         benchmark::DoNotOptimize(LoadSettingsFile());
 }
 BENCHMARK(BM_LoadSettingsFile)->Unit(benchmark::kMicrosecond);
+
+// Every start pays this: the two files' folders looked through for a killed save's temporary
+// files, and the password reminder read and found to agree with the settings.
+static void BM_TidyInterruptedSave(benchmark::State& state) {
+    BenchFolder folder;
+    LoadSettingsFile();
+    WritePasswordReminder();
+    for (auto _ : state)
+        TidyInterruptedSave();
+}
+BENCHMARK(BM_TidyInterruptedSave)->Unit(benchmark::kMicrosecond);
 
 static void BM_InstallFontsAgain(benchmark::State& state) {
     BenchFolder folder;
