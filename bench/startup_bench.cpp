@@ -1,7 +1,6 @@
 // The start-up's settings and fonts steps as a new process meets them: the settings file read,
-// decoded, read into the record and checked; the tidying after an interrupted save, with nothing
-// to tidy; the three fonts found missing from the process and registered again from a program
-// folder and a Windows folder that already hold them.
+// decoded, read into the record and checked; the three fonts found missing from the process
+// and registered again from a program folder and a Windows folder that already hold them.
 #include "forms/files.h"
 #include "forms/font_registry.h"
 #include "forms/forms.h"
@@ -49,8 +48,9 @@ static void BM_LoadSettingsFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadSettingsFile)->Unit(benchmark::kMicrosecond);
 
-// Every start pays this: the two files' folders looked through for a killed save's temporary
-// files, and the password reminder read and found to agree with the settings.
+// The start-up's tidying after an interrupted save, with nothing to tidy, as every start pays it:
+// the two files' folders looked through for a killed save's temporary files, and the password
+// reminder read and found to agree with the settings.
 static void BM_TidyInterruptedSave(benchmark::State& state) {
     BenchFolder folder;
     LoadSettingsFile();
