@@ -163,6 +163,7 @@ void WriteRaw(const std::string& real, const void* data, size_t size, const char
     if (std::fclose(f) != 0 && !err) err = errno;
     if (err) RaiseFromErrno(real, err);
 }
+
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -171,10 +172,6 @@ std::string FolderOf(const std::string& path) {
 std::string NameOf(const std::string& path) {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string TemporarySuffix() {
-    return ".tmp" + std::to_string(getpid());
 }
 
 // The file that real names once the links at its end are followed, each relative one from its
@@ -192,7 +189,7 @@ std::string FollowLinks(const std::string& real) {
         if (n < 0) RaiseFromErrno(real);
         if (static_cast<size_t>(n) == to.size()) RaiseFromErrno(real, ENAMETOOLONG);
         const std::string link(to.data(), static_cast<size_t>(n));
-        p = link[0] == '/' ? link : FolderOf(p) + "/" + link;
+        p = !link.empty() && link[0] == '/' ? link : FolderOf(p) + "/" + link;
     }
     if (p == real) return real;
     // The folder as the system finds it, so that a message names the file plainly.
@@ -260,7 +257,7 @@ int RemoveTemporariesOf(const std::string& file) {
 } // namespace
 
 StagedFile::StagedFile(const std::string& path, const std::string& data)
-    : real_(FollowLinks(ResolvePath(path))), tmp_(real_ + TemporarySuffix()) {
+    : real_(FollowLinks(ResolvePath(path))), tmp_(real_ + ".tmp" + std::to_string(getpid())) {
     struct stat old {};
     const bool exists = stat(real_.c_str(), &old) == 0;
     // The rename would replace a read-only file that a plain write could not touch.

@@ -233,7 +233,10 @@ void TidyInterruptedSave() {
     const bool reminderLeftOver = forms::RemoveLeftoverTemporaries(ReminderPath()) > 0;
     try {
         if (forms::FileExists(ReminderPath())) {
-            if (forms::ReadAllText(ReminderPath()) == ReminderText()) return;
+            const std::string text = ReminderText(); // a file of another length is not read
+            if (forms::FileLen(ReminderPath()) == static_cast<int64_t>(text.size()) &&
+                forms::ReadAllText(ReminderPath()) == text)
+                return;
         } else if (!reminderLeftOver) {
             return; // a fresh install: the first save writes it
         }
