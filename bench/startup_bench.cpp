@@ -51,6 +51,18 @@ static void BM_LoadSettingsFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadSettingsFile)->Unit(benchmark::kMicrosecond);
 
+// The start-up's tidying after an interrupted save, with nothing to tidy, as every start pays it:
+// the two files' folders looked through for a killed save's temporary files, and the password
+// reminder read and found to agree with the settings.
+static void BM_TidyInterruptedSave(benchmark::State& state) {
+    BenchFolder folder;
+    LoadSettingsFile();
+    WritePasswordReminder();
+    for (auto _ : state)
+        TidyInterruptedSave();
+}
+BENCHMARK(BM_TidyInterruptedSave)->Unit(benchmark::kMicrosecond);
+
 static void BM_InstallFontsAgain(benchmark::State& state) {
     BenchFolder folder;
     InstallFonts(); // the first start: the fonts copied and their resource files made

@@ -3,13 +3,20 @@
 #include "forms/errors.h"
 #include "forms/lang.h"
 
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace forms {
 
@@ -156,10 +163,101 @@ void WriteRaw(const std::string& real, const void* data, size_t size, const char
     if (std::fclose(f) != 0 && !err) err = errno;
     if (err) RaiseFromErrno(real, err);
 }
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+std::string NameOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file that real names once the links at its end are followed, each relative one from its
+// own link's folder; real itself when it is no link. A replacement writes beside that file and
+// renames over it, so a link (a family keeping the settings elsewhere) stays a link.
+std::string FollowLinks(const std::string& real) {
+    constexpr int kMaxLinks = 40; // the system's own limit on the links of one path
+    std::string p = real;
+    for (int hops = 0;; ++hops) {
+        struct stat st {};
+        if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+        if (hops == kMaxLinks) RaiseFromErrno(real, ELOOP);
+        std::vector<char> to(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+        const ssize_t n = readlink(p.c_str(), to.data(), to.size());
+        if (n < 0) RaiseFromErrno(real);
+        if (static_cast<size_t>(n) == to.size()) RaiseFromErrno(real, ENAMETOOLONG);
+        const std::string link(to.data(), static_cast<size_t>(n));
+        p = !link.empty() && link[0] == '/' ? link : FolderOf(p) + "/" + link;
+    }
+    if (p == real) return real;
+    // The folder as the system finds it, so that a message names the file plainly.
+    char* folder = realpath(FolderOf(p).c_str(), nullptr);
+    if (!folder) return std::filesystem::path(p).lexically_normal().string();
+    const std::string found(folder);
+    std::free(folder);
+    return (found == "/" ? found : found + "/") + NameOf(p);
+}
+
+// A rename lasts only once the folder's new entry is on the disk too. The new file is in place by
+// now either way, so a folder that cannot be synced (some file systems refuse) is no error.
+void SyncFolder(const std::string& folder) {
+    if (InjectedFault(FileStep::SyncFolder, folder) != 0) return;
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    if (fsync(fd) != 0) {
+    }
+    close(fd);
+}
+
+// True when name is a temporary name of the file base (base, ".tmp" and a process id, in any
+// case); pid is that process.
+bool IsTemporaryOf(const std::string& name, const std::string& base, pid_t& pid) {
+    const std::string prefix = UCase(base + ".tmp");
+    if (name.size() <= prefix.size() || name.size() > prefix.size() + 10) return false;
+    if (UCase(name.substr(0, prefix.size())) != prefix) return false;
+    long long id = 0;
+    for (size_t i = prefix.size(); i < name.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(name[i]))) return false;
+        id = id * 10 + (name[i] - '0');
+    }
+    if (id <= 0 || id > INT_MAX) return false;
+    pid = static_cast<pid_t>(id);
+    return true;
+}
+
+// Another process that still runs may be in the middle of its replacement; this one is not.
+bool ProcessRuns(pid_t pid) {
+    return pid != getpid() && (kill(pid, 0) == 0 || errno == EPERM);
+}
+
+int RemoveTemporariesOf(const std::string& file) {
+    const std::string folder = FolderOf(file);
+    DIR* d = opendir(folder.c_str());
+    if (!d) return 0;
+    std::vector<std::string> names;
+    while (dirent* e = readdir(d)) {
+        pid_t pid = 0;
+        if (IsTemporaryOf(e->d_name, NameOf(file), pid) && !ProcessRuns(pid))
+            names.push_back(e->d_name);
+    }
+    closedir(d);
+    int removed = 0;
+    for (const std::string& name : names) {
+        const std::string path = folder + "/" + name;
+        struct stat st {};
+        // Only a plain file, as a replacement writes it.
+        if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && unlink(path.c_str()) == 0)
+            removed++;
+    }
+    return removed;
+}
+
 } // namespace
 
 StagedFile::StagedFile(const std::string& path, const std::string& data)
-    : real_(ResolvePath(path)), tmp_(real_ + ".tmp" + std::to_string(getpid())) {
+    : real_(FollowLinks(ResolvePath(path))), tmp_(real_ + ".tmp" + std::to_string(getpid())) {
     struct stat old {};
     const bool exists = stat(real_.c_str(), &old) == 0;
     // The rename would replace a read-only file that a plain write could not touch.
@@ -196,6 +294,7 @@ void StagedFile::Commit() {
         RaiseFromErrno(real_, err);
     }
     done_ = true;
+    SyncFolder(FolderOf(real_));
 }
 
 void WriteAllBytes(const std::string& path, const std::vector<uint8_t>& data) {
@@ -209,6 +308,17 @@ void ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& 
 }
 void ReplaceFileAtomically(const std::string& path, const std::string& text) {
     StagedFile(path, text).Commit();
+}
+int RemoveLeftoverTemporaries(const std::string& path) {
+    const std::string real = ResolvePath(path);
+    // Beside the name itself too: a link's replacement was once written beside the link.
+    int removed = RemoveTemporariesOf(real);
+    try {
+        const std::string target = FollowLinks(real);
+        if (target != real) removed += RemoveTemporariesOf(target);
+    } catch (const FileError&) { // a loop of links: nothing was ever written beside its end
+    }
+    return removed;
 }
 void AppendText(const std::string& path, const std::string& text) {
     WriteRaw(ResolvePath(path), text.data(), text.size(), "ab");

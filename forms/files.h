@@ -41,8 +41,11 @@ std::string ReadAllText(const std::string& path);
 void WriteAllBytes(const std::string& path, const std::vector<uint8_t>& data);
 void WriteAllText(const std::string& path, const std::string& text);
 // Writes to a temporary file in the same folder and renames it over the old one, so a failed
-// write leaves the old file whole. The new file keeps the old one's permission bits and owner
-// where it can; an old file that may not be written is refused (75), as a plain write would be.
+// write leaves the old file whole, then syncs the folder so that the new entry lasts. The new
+// file keeps the old one's permission bits and owner where it can; an old file that may not be
+// written is refused (75), as a plain write would be. A link stays a link: the file it leads to
+// (through every link, each relative one from its own folder) is the one written beside and
+// replaced.
 void ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& data);
 void ReplaceFileAtomically(const std::string& path, const std::string& text);
 
@@ -56,12 +59,18 @@ class StagedFile {
     StagedFile& operator=(const StagedFile&) = delete;
     ~StagedFile();
     void Commit();
-    const std::string& Path() const { return real_; } // the target's real path
+    const std::string& Path() const { return real_; } // the real path of the file replaced
 
   private:
     std::string real_, tmp_;
     bool done_ = false;
 };
+// Removes what replacements of path left when their process ended before finishing them (killed,
+// or the machine stopped): files named as a replacement names its temporary file, beside path
+// and beside the file a link at path leads to, of processes that no longer run. This process's
+// own count as left over: call it before this process replaces path. Returns how many it
+// removed; one it cannot remove stays.
+int RemoveLeftoverTemporaries(const std::string& path);
 void AppendText(const std::string& path, const std::string& text);
 void CopyFile(const std::string& from, const std::string& to); // overwrites
 void DeleteFile(const std::string& path);                      // error 53 when missing
@@ -70,7 +79,9 @@ void MakeFolder(const std::string& path);                      // with parents; 
 // The steps of every write, for tests that make one of them fail: the hook is asked before each
 // step with the real path of the file being written (the temporary one for a replacement, whose
 // Rename step names the target), and an errno it returns fails that step. nullptr removes it.
-enum class FileStep { Open, Write, Flush, Rename };
+// SyncFolder follows a replacement's rename and names the folder; failing it skips the sync (the
+// new file is in place by then).
+enum class FileStep { Open, Write, Flush, Rename, SyncFolder };
 void SetFileFault(std::function<int(FileStep step, const std::string& realPath)> fault);
 
 } // namespace forms

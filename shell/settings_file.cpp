@@ -226,6 +226,28 @@ void WritePasswordReminder() {
     forms::ReplaceFileAtomically(ReminderPath(), ReminderText());
 }
 
+void TidyInterruptedSave() {
+    forms::RemoveLeftoverTemporaries(PathSettingsFile);
+    // A save killed between its two renames has the new settings beside the old reminder; one
+    // killed before its first reminder was in place has no reminder at all.
+    const bool reminderLeftOver = forms::RemoveLeftoverTemporaries(ReminderPath()) > 0;
+    try {
+        if (forms::FileExists(ReminderPath())) {
+            const std::string text = ReminderText(); // a file of another length is not read
+            if (forms::FileLen(ReminderPath()) == static_cast<int64_t>(text.size()) &&
+                forms::ReadAllText(ReminderPath()) == text)
+                return;
+        } else if (!reminderLeftOver) {
+            return; // a fresh install: the first save writes it
+        }
+        WritePasswordReminder();
+    } catch (const forms::FileError& e) {
+        // The reminder is an aid; a folder that takes no file must not keep the program from
+        // starting.
+        DebugLog("Unable to write the password reminder " + e.Path() + ": " + e.Reason());
+    }
+}
+
 void SaveSettingsFile(forms::Flag clearFirst) {
     if (clearFirst) IniText = "";
     ProcessAllSections(umWrite, Settings, Settings);

@@ -46,12 +46,19 @@ class SettingsSaveError : public forms::RuntimeError {
 };
 
 // Rebuilds the settings text from Settings and writes the file, the debug dump and the password
-// reminder. The settings file and the reminder are both written beside the old ones before
-// either is renamed over its old one, so a failure at any step leaves both old files whole; it
-// raises SettingsSaveError. A debug dump that cannot be written is skipped.
+// reminder. The settings file and the reminder are both written beside the old ones (beside the
+// files their links lead to) before either is renamed over its old one, so a failure at any step
+// leaves both old files whole; it raises SettingsSaveError. A debug dump that cannot be written
+// is skipped.
 void SaveSettingsFile(forms::Flag clearFirst);
 void WriteSettingsFile(const std::string& text, const std::string& path);
 void WritePasswordReminder();
+// Tidies what a save that never finished left (its process killed, the machine stopped): the
+// temporary files of the settings file and the reminder go, and a reminder that does not say
+// what Settings holds is written again (a missing one only where its save was cut short). Called
+// at start-up once the settings are read; a reminder that cannot be written is noted in the
+// debug log and the start goes on.
+void TidyInterruptedSave();
 
 // Fills A from text (16 to 21081 characters, error 5 otherwise; the added blanks never take it
 // past 21081).

@@ -10,10 +10,8 @@
 
 namespace {
 
-const char* const kFile = "WiseOwlet.Dbf: ";
-
 [[noreturn]] void Refuse(const std::string& what) {
-    forms::Raise(forms::errInvalidPropertyValue, kFile + what);
+    RefuseSetting(forms::errInvalidPropertyValue, what);
 }
 
 void CheckNumber(const char* key, int64_t value, int64_t lo, int64_t hi) {
@@ -34,6 +32,10 @@ void CheckLetter(const char* key, const std::string& value) {
 }
 
 } // namespace
+
+void RefuseSetting(int32_t number, const std::string& what) {
+    forms::Raise(number, "WiseOwlet.Dbf: " + what);
+}
 
 void CheckSettingsRanges(const UserSet& rec) {
     CheckNumber("LessonID", rec.LessonID, lsTracing, lsPuzzle);

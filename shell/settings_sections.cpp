@@ -31,16 +31,38 @@ void EndSection() {
     IniText += "\r\n";
 }
 
-// A missing key reads as "", which no number or flag conversion accepts: the error (13, or 6
-// for a number too big) travels to the caller's handler.
+// Converts the value of key; a key that is missing or a value that does not convert is refused
+// with the conversion's error (13, or 6 for a number too big), naming the key and what is wrong
+// with it. typeRange is what the field holds, for a number that overflows it.
+template <typename Convert>
+auto ReadConverted(const std::string& key, Convert convert, const char* notConverted,
+                   const char* typeRange) {
+    const std::string value = GetIniValue(key);
+    try {
+        return convert(value);
+    } catch (const forms::RuntimeError& e) {
+        if (value.empty() && !HasIniKey(key)) RefuseSetting(e.Number(), key + " is missing");
+        if (value.empty()) RefuseSetting(e.Number(), key + " has no value");
+        RefuseSetting(e.Number(),
+                      key + "=" + value + " is " +
+                          (e.Number() == forms::errOverflow ? std::string("outside ") + typeRange
+                                                            : std::string(notConverted)));
+    }
+}
+
 int16_t ReadInteger(const std::string& key) {
-    return forms::CInt(GetIniValue(key));
+    return ReadConverted(
+        key, [](const std::string& v) { return forms::CInt(v); }, "not a number",
+        "-32768 to 32767");
 }
 int32_t ReadLong(const std::string& key) {
-    return forms::CLng(GetIniValue(key));
+    return ReadConverted(
+        key, [](const std::string& v) { return forms::CLng(v); }, "not a number",
+        "-2147483648 to 2147483647");
 }
 Flag ReadFlag(const std::string& key) {
-    return forms::CBool(GetIniValue(key));
+    return ReadConverted(
+        key, [](const std::string& v) { return forms::CBool(v); }, "not True or False", "");
 }
 std::string ReadText(const std::string& key) {
     return GetIniValue(key);

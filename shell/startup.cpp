@@ -75,6 +75,7 @@ void AppStartup() {
         InitPaths();
         LoadSettingsFile();
         IsDebugOn();
+        TidyInterruptedSave();
         InstallFonts();
         FitColorPickers();
         InitAnimTimerRef();

@@ -121,12 +121,18 @@ void SectionBGFormColors(int16_t mode, UserSet& dst, const UserSet& src);
 // options dialog would refuse). Called on the settings just read.
 void CheckSettingsRanges(const UserSet& rec);
 
+// Raises error number with the description "WiseOwlet.Dbf: " & what: every refusal of a value
+// read from the settings file names the file and the key, and says what is wrong with it.
+[[noreturn]] void RefuseSetting(int32_t number, const std::string& what);
+
 // The value of key in text (IniText when text is empty), up to terminator (CR when empty), not
 // trimmed. The key counts only at the start of the text or of a line and only when "=" follows
 // it, so a value that holds another key's name is never taken for that key. The first match
 // wins; an absent key, or one with no terminator after it, gives "".
 std::string GetIniValue(const std::string& key, const std::string& text = std::string(),
                         const std::string& terminator = std::string());
+// True when IniText holds key by the same rule, whatever its value (an empty one too).
+bool HasIniKey(const std::string& key);
 
 // The stroke record's colours from the settings, then its pen sizes.
 void InitDrawStyle(AlphaData& rec, const UserSet& settings);

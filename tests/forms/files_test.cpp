@@ -1,11 +1,18 @@
 #include "forms/errors.h"
 #include "forms/files.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 using namespace forms;
 namespace fs = std::filesystem;
@@ -117,3 +124,217 @@ TEST_F(PathsTest, AReadOnlyFileIsNotReplaced) {
     }
     EXPECT_EQ(ReadAllText(f), "old");
 }
+
+// --- Replacing through links, the folder's sync, and what a killed replacement leaves.
+
+namespace {
+
+std::vector<std::string> Temporaries(const fs::path& dir) {
+    std::vector<std::string> found;
+    for (auto& e : fs::directory_iterator(dir))
+        if (e.path().filename().string().find(".tmp") != std::string::npos)
+            found.push_back(e.path().filename().string());
+    return found;
+}
+
+// The id of a process that has ended.
+pid_t FinishedProcess() {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+// A program folder app/ beside a family/ folder that holds the settings the family keeps.
+class LinkedFilesTest : public PathsTest {
+  protected:
+    void SetUp() override {
+        PathsTest::SetUp();
+        fs::create_directories(root / "app");
+        fs::create_directories(root / "family");
+    }
+    std::string App(const std::string& name) const { return (root / "app" / name).string(); }
+    std::string Family(const std::string& name) const { return (root / "family" / name).string(); }
+};
+
+struct LinkCase {
+    const char* name;
+    // Lays out app/WiseOwlet.Dbf as a link (and what it leads to) under the root.
+    void (*layOut)(const fs::path& root);
+    const char* target; // under the root: the file that takes the data
+    bool targetExisted; // its permission bits are kept
+};
+
+void PrintTo(const LinkCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LinkReplaceTest : public LinkedFilesTest, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(LinkReplaceTest, KeepsTheLinkAndReplacesWhatItLeadsTo) {
+    const LinkCase& c = GetParam();
+    c.layOut(root);
+    const fs::path link = root / "app" / "WiseOwlet.Dbf";
+    const fs::path linkHolds = fs::read_symlink(link);
+    const fs::path target = root / c.target;
+    if (c.targetExisted) fs::permissions(target, fs::perms(0640));
+
+    ReplaceFileAtomically(R() + "\\app\\WiseOwlet.Dbf", std::string("new"));
+
+    ASSERT_TRUE(fs::is_symlink(link)) << "the link was replaced by a plain file";
+    EXPECT_EQ(fs::read_symlink(link), linkHolds);
+    EXPECT_EQ(ReadAllText(target.string()), "new");
+    EXPECT_FALSE(fs::is_symlink(target));
+    if (c.targetExisted) {
+        EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+    }
+    EXPECT_TRUE(Temporaries(root / "app").empty());
+    EXPECT_TRUE(Temporaries(root / "family").empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, LinkReplaceTest,
+    ::testing::Values(LinkCase{"RelativeIntoAnotherFolder",
+                               [](const fs::path& r) {
+                                   WriteAllText((r / "family/owl.dbf").string(), "old");
+                                   fs::create_symlink("../family/owl.dbf", r / "app/WiseOwlet.Dbf");
+                               },
+                               "family/owl.dbf", true},
+                      LinkCase{"Absolute",
+                               [](const fs::path& r) {
+                                   WriteAllText((r / "family/owl.dbf").string(), "old");
+                                   fs::create_symlink(r / "family/owl.dbf",
+                                                      r / "app/WiseOwlet.Dbf");
+                               },
+                               "family/owl.dbf", true},
+                      LinkCase{"ChainOfLinksEachRelativeToItsOwnFolder",
+                               [](const fs::path& r) {
+                                   WriteAllText((r / "family/owl-2.dbf").string(), "old");
+                                   fs::create_symlink("owl-2.dbf", r / "family/current.dbf");
+                                   fs::create_symlink("../family/current.dbf",
+                                                      r / "app/WiseOwlet.Dbf");
+                               },
+                               "family/owl-2.dbf", true},
+                      LinkCase{"ThroughALinkedFolder",
+                               [](const fs::path& r) {
+                                   WriteAllText((r / "family/owl.dbf").string(), "old");
+                                   fs::create_directory_symlink("../family", r / "app/shared");
+                                   fs::create_symlink("shared/owl.dbf", r / "app/WiseOwlet.Dbf");
+                               },
+                               "family/owl.dbf", true},
+                      LinkCase{"ToAFileNotYetThere",
+                               [](const fs::path& r) {
+                                   fs::create_symlink("../family/owl.dbf", r / "app/WiseOwlet.Dbf");
+                               },
+                               "family/owl.dbf", false}),
+    [](const ::testing::TestParamInfo<LinkCase>& info) { return info.param.name; });
+
+TEST_F(LinkedFilesTest, ALinkWhoseTargetCannotBeWrittenFailsNamingTheTarget) {
+    WriteAllText(Family("owl.dbf"), "old");
+    fs::create_symlink("../family/owl.dbf", App("WiseOwlet.Dbf"));
+    // The family's folder refuses new files (as root no permission would stop the write).
+    SetFileFault([this](FileStep step, const std::string& path) {
+        return step == FileStep::Open && path.rfind(Family(""), 0) == 0 ? EACCES : 0;
+    });
+    try {
+        ReplaceFileAtomically(App("WiseOwlet.Dbf"), std::string("new"));
+        ADD_FAILURE() << "replaced";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.Path(), Family("owl.dbf"));
+        EXPECT_EQ(e.Reason(), std::strerror(EACCES));
+    }
+    SetFileFault(nullptr);
+    EXPECT_TRUE(fs::is_symlink(App("WiseOwlet.Dbf")));
+    EXPECT_EQ(ReadAllText(Family("owl.dbf")), "old");
+    EXPECT_TRUE(Temporaries(root / "app").empty());
+    EXPECT_TRUE(Temporaries(root / "family").empty());
+}
+
+TEST_F(LinkedFilesTest, ALinkIntoAFolderThatIsGoneOrALoopFailsAndKeepsTheLink) {
+    fs::create_symlink("../gone/owl.dbf", App("WiseOwlet.Dbf"));
+    fs::create_symlink("loop-b", App("loop-a"));
+    fs::create_symlink("loop-a", App("loop-b"));
+    struct Case {
+        const char* name;
+        int32_t number;
+        std::string path; // the file named
+    } cases[] = {{"WiseOwlet.Dbf", errFileNotFound, (root / "gone" / "owl.dbf").string()},
+                 {"loop-a", errPathFileAccess, App("loop-a")}};
+    for (const Case& c : cases) {
+        try {
+            ReplaceFileAtomically(App(c.name), std::string("new"));
+            ADD_FAILURE() << c.name << ": replaced";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.Number(), c.number) << c.name;
+            EXPECT_EQ(e.Path(), c.path) << c.name;
+        }
+        EXPECT_TRUE(fs::is_symlink(App(c.name))) << c.name;
+    }
+    EXPECT_FALSE(fs::exists(root / "gone"));
+    EXPECT_TRUE(Temporaries(root / "app").empty());
+}
+
+TEST_F(PathsTest, AReplacementSyncsTheFolderAfterItsRename) {
+    std::vector<std::pair<FileStep, std::string>> steps;
+    SetFileFault([&steps](FileStep step, const std::string& path) {
+        steps.emplace_back(step, path);
+        return 0;
+    });
+    ReplaceFileAtomically(R() + "\\data.bin", std::string("new"));
+    SetFileFault(nullptr);
+    const std::string file = R() + "/data.bin";
+    const std::string tmp = file + ".tmp" + std::to_string(::getpid());
+    const std::vector<std::pair<FileStep, std::string>> expected = {
+        {FileStep::Open, tmp},    {FileStep::Write, tmp},      {FileStep::Flush, tmp},
+        {FileStep::Rename, file}, {FileStep::SyncFolder, R()},
+    };
+    EXPECT_EQ(steps, expected);
+    EXPECT_EQ(ReadAllText(file), "new");
+}
+
+TEST_F(LinkedFilesTest, LeftoverTemporariesOfFinishedProcessesAreRemoved) {
+    WriteAllText(App("WiseOwlet.Dbf"), "settings");
+    WriteAllText(App("PassWord.Txt"), "reminder");
+    const std::string finished = std::to_string(FinishedProcess());
+    const std::string running = std::to_string(::getppid());
+    const std::string own = std::to_string(::getpid());
+    struct Entry {
+        std::string name;
+        bool goes;
+    } entries[] = {
+        {"WiseOwlet.Dbf.tmp" + finished, true},
+        {"WISEOWLET.DBF.TMP" + finished, true}, // the program's names in any case
+        {"WiseOwlet.Dbf.tmp" + own, true},      // an earlier process with this id
+        {"WiseOwlet.Dbf.tmp" + running, false}, // its replacement may be under way
+        {"WiseOwlet.Dbf.tmp", false},
+        {"WiseOwlet.Dbf.tmp12x", false},
+        {"WiseOwlet.Dbf.tmp99999999999", false},
+        {"WiseOwlet.Dbf.bak", false},
+        {"Other.Dbf.tmp" + finished, false},
+        {"PassWord.Txt.tmp" + finished, false}, // another file's: its own call removes it
+    };
+    for (const Entry& e : entries) // each its own file, whatever the case of its name
+        std::ofstream(App(e.name)) << "x";
+    fs::create_directory(App("WiseOwlet.Dbf.tmp1" + finished)); // not a file the program writes
+
+    EXPECT_EQ(RemoveLeftoverTemporaries(App("WiseOwlet.Dbf")), 3);
+    for (const Entry& e : entries)
+        EXPECT_EQ(fs::exists(App(e.name)), !e.goes) << e.name;
+    EXPECT_TRUE(fs::is_directory(App("WiseOwlet.Dbf.tmp1" + finished)));
+    EXPECT_EQ(ReadAllText(App("WiseOwlet.Dbf")), "settings");
+}
+
+TEST_F(LinkedFilesTest, LeftoverTemporariesBesideALinkAndItsTargetAreRemoved) {
+    WriteAllText(Family("owl.dbf"), "settings");
+    fs::create_symlink("../family/owl.dbf", App("WiseOwlet.Dbf"));
+    const std::string finished = std::to_string(FinishedProcess());
+    WriteAllText(Family("owl.dbf.tmp" + finished), "x");    // written beside the target
+    WriteAllText(App("WiseOwlet.Dbf.tmp" + finished), "x"); // beside the link, as once written
+    EXPECT_EQ(RemoveLeftoverTemporaries(App("WiseOwlet.Dbf")), 2);
+    EXPECT_TRUE(Temporaries(root / "app").empty());
+    EXPECT_TRUE(Temporaries(root / "family").empty());
+    EXPECT_TRUE(fs::is_symlink(App("WiseOwlet.Dbf")));
+    EXPECT_EQ(ReadAllText(Family("owl.dbf")), "settings");
+}
+
+} // namespace

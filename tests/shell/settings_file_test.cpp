@@ -477,6 +477,32 @@ TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFilesWhole) {
     EXPECT_FALSE(folder.Exists("gone"));
 }
 
+// A family that keeps its settings elsewhere links the program folder's files to them.
+TEST_F(SettingsFileTest, ASaveThroughLinkedFilesKeepsTheLinksAndUpdatesWhatTheyLeadTo) {
+    namespace fs = std::filesystem;
+    wotest::TempProgramFolder family{"wo_family"};
+    ProcessAllSections(umDefaults, Settings, Settings);
+    WriteSettingsFile(TextOf(Settings), family.File("owl.dbf"));
+    family.Write("reminder.txt",
+                 "[PassWord]\r\nThe password for Wise Owlet program is 'marble'\r\n");
+    fs::create_symlink(family.File("owl.dbf"), folder.File("WiseOwlet.Dbf"));
+    fs::create_symlink(family.File("reminder.txt"), folder.File("PassWord.Txt"));
+
+    Settings.PWord = "owl";
+    SaveSettingsFile(vbTrue);
+
+    EXPECT_TRUE(fs::is_symlink(folder.File("WiseOwlet.Dbf")));
+    EXPECT_TRUE(fs::is_symlink(folder.File("PassWord.Txt")));
+    EXPECT_EQ(family.Read("reminder.txt"),
+              "[PassWord]\r\nThe password for Wise Owlet program is 'owl'\r\n");
+    std::vector<int16_t> A;
+    ASSERT_EQ(ReadFileBytes(A, family.File("owl.dbf")), vbTrue);
+    EXPECT_EQ(GetIniValue("PWord", DecodeSettings(A)), "owl");
+    Settings = UserSet{};
+    EXPECT_EQ(LoadSettingsFile(), vbTrue);
+    EXPECT_EQ(Settings.PWord, "owl");
+}
+
 // A write of the settings file or of the reminder failing at one step.
 struct SaveFaultCase {
     const char* name;

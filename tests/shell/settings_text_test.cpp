@@ -346,26 +346,32 @@ TEST_F(SettingsTextTest, ReadingLeavesRangesToTheReaders) {
     EXPECT_EQ(read.AnimSpeed, 32767);
 }
 
-TEST_F(SettingsTextTest, BadOrMissingNumbersAndFlagsRaiseTheConversionError) {
+// The conversion's error, with a description that names the file, the key and what is wrong with
+// it, as the range checks do: the start-up box shows it to whoever opens the file.
+TEST_F(SettingsTextTest, BadOrMissingNumbersAndFlagsAreRefusedNamingTheirKey) {
     struct Case {
         const char* from;
         const char* to;
         int32_t number;
-        const char* description;
+        const char* description; // after "WiseOwlet.Dbf: "
     } cases[] = {
-        {"AnimSpeed=40\r\n", "", 13, "Type mismatch"},              // missing key
-        {"AnimSpeed=40", "AnimSpeed=fast", 13, "Type mismatch"},    // not a number
-        {"AnimSpeed=40", "AnimSpeed=", 13, "Type mismatch"},        // empty value
-        {"AnimSpeed=40", "AnimSpeed=40000", 6, "Overflow"},         // beyond 16 bits
-        {"BGColor=10066431", "BGColor=99999999999", 6, "Overflow"}, // beyond 32 bits
-        {"AutoPlay=True", "AutoPlay=Yes", 13, "Type mismatch"},     // not a flag
-        {"Speaking6=False\r\n", "", 13, "Type mismatch"},           // missing flag
-        {"ButtonCaptionsOn=False\r\n", "", 13, "Type mismatch"},    // read in mode 4 too
+        {"AnimSpeed=40\r\n", "", 13, "AnimSpeed is missing"},
+        {"AnimSpeed=40", "AnimSpeed=fast", 13, "AnimSpeed=fast is not a number"},
+        {"AnimSpeed=40", "AnimSpeed=", 13, "AnimSpeed has no value"},
+        {"AnimSpeed=40", "AnimSpeed=40000", 6, "AnimSpeed=40000 is outside -32768 to 32767"},
+        {"BGColor=10066431", "BGColor=99999999999", 6,
+         "BGColor=99999999999 is outside -2147483648 to 2147483647"},
+        {"BGColor=10066431", "BGColor=-99999999999", 6,
+         "BGColor=-99999999999 is outside -2147483648 to 2147483647"},
+        {"AutoPlay=True", "AutoPlay=Yes", 13, "AutoPlay=Yes is not True or False"},
+        {"Speaking6=False\r\n", "", 13, "Speaking6 is missing"},
+        {"ButtonCaptionsOn=False\r\n", "", 13, "ButtonCaptionsOn is missing"}, // read in mode 4 too
+        {"[User Level]\r\nUserLevel=0\r\n\r\n", "", 13, "UserLevel is missing"}, // a whole section
     };
     for (const Case& c : cases) {
         auto [number, description] = ReadError(Replace(kDefaultText, c.from, c.to));
         EXPECT_EQ(number, c.number) << c.to;
-        EXPECT_EQ(description, c.description) << c.to;
+        EXPECT_EQ(description, std::string("WiseOwlet.Dbf: ") + c.description) << c.to;
     }
 }
 

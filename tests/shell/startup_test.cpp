@@ -12,6 +12,25 @@ namespace fs = std::filesystem;
 const char* const kStartupError = "An Error occured while starting the program. Error: ";
 const char* const kFontError = " Unable to install fonts.                   ";
 
+// The settings text the defaults write.
+std::string DefaultText() {
+    UserSet defaults;
+    ProcessAllSections(umDefaults, defaults, defaults);
+    IniText.clear();
+    ProcessAllSections(umWrite, defaults, defaults);
+    std::string text = IniText;
+    IniText.clear();
+    return text;
+}
+
+// text with its first from replaced by to.
+std::string Edited(std::string text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
 TEST_F(ShellTest, StartupRunsEveryStepAndPostsTheResume) {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(h.MsgBoxes().empty());
@@ -54,21 +73,13 @@ TEST_F(ShellTest, AMissingSettingsFileEndsBeforeTheFontsAreInstalled) {
 }
 
 TEST_F(ShellTest, AnErrorInAStepShowsTheStartupBoxAndEnds) {
-    // A settings file without its animation speed: reading it fails with a type mismatch.
-    UserSet defaults;
-    ProcessAllSections(umDefaults, defaults, defaults);
-    IniText.clear();
-    ProcessAllSections(umWrite, defaults, defaults);
-    std::string text = IniText;
-    const size_t at = text.find("AnimSpeed=");
-    ASSERT_NE(at, std::string::npos);
-    text.erase(at, text.find("\r\n", at) + 2 - at);
-    WriteSettingsFile(text, folder.File("WiseOwlet.Dbf"));
+    // A settings file without its animation speed: reading it fails.
+    WriteSettingsFile(Edited(DefaultText(), "AnimSpeed=40\r\n", ""), folder.File("WiseOwlet.Dbf"));
 
     EXPECT_FALSE(Start());
     ASSERT_EQ(h.MsgBoxes().size(), 1u);
     const forms::MsgBoxRecord& box = h.MsgBoxes()[0];
-    EXPECT_EQ(box.prompt, kStartupError + forms::ErrorDescription(forms::errTypeMismatch));
+    EXPECT_EQ(box.prompt, std::string(kStartupError) + "WiseOwlet.Dbf: AnimSpeed is missing");
     EXPECT_EQ(box.title, "WiseOwlet");
     EXPECT_EQ(box.ButtonSet(), forms::vbOKOnly);
     EXPECT_EQ(box.Icon(), 0);
@@ -250,6 +261,52 @@ INSTANTIATE_TEST_SUITE_P(
         BadValueCase{"NegativeColour", [](UserSet& s) { s.ColorWord = -1; },
                      "ColorWord=-1 is outside 0 to 16777215"}),
     [](const ::testing::TestParamInfo<BadValueCase>& info) { return info.param.name; });
+
+// Values that do not convert, and keys that are not there, in a file whose checksum is good: the
+// same refusal as a value out of range, naming the key, with the file left as it is.
+struct UnreadableValueCase {
+    const char* name;
+    const char* from; // in the defaults' settings text
+    const char* to;
+    const char* description; // after "WiseOwlet.Dbf: "
+};
+
+void PrintTo(const UnreadableValueCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UnreadableValueTest : public ShellTest,
+                            public ::testing::WithParamInterface<UnreadableValueCase> {};
+
+TEST_P(UnreadableValueTest, IsRefusedNamingItsKeyAndEndsWithAnError) {
+    const UnreadableValueCase& c = GetParam();
+    WriteSettingsFile(Edited(DefaultText(), c.from, c.to), folder.File("WiseOwlet.Dbf"));
+    const std::string bytes = folder.Read("WiseOwlet.Dbf");
+
+    EXPECT_NE(forms::Application::Run(FrmMain), 0);
+    ASSERT_EQ(h.MsgBoxes().size(), 1u);
+    EXPECT_EQ(h.MsgBoxes()[0].prompt,
+              std::string(kStartupError) + "WiseOwlet.Dbf: " + c.description);
+    EXPECT_EQ(h.MsgBoxes()[0].title, "WiseOwlet");
+    EXPECT_FALSE(FrmMain.IsLoaded());
+    EXPECT_EQ(folder.Read("WiseOwlet.Dbf"), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, UnreadableValueTest,
+    ::testing::Values(UnreadableValueCase{"UserLevelNotANumber", "UserLevel=0", "UserLevel=abc",
+                                          "UserLevel=abc is not a number"},
+                      UnreadableValueCase{"ColorWordNotANumber", "ColorWord=65535", "ColorWord=abc",
+                                          "ColorWord=abc is not a number"},
+                      UnreadableValueCase{"SMButtonNotAFlag", "SMButton0=True", "SMButton0=maybe",
+                                          "SMButton0=maybe is not True or False"},
+                      UnreadableValueCase{"AnimSpeedOverflows", "AnimSpeed=40",
+                                          "AnimSpeed=99999999999",
+                                          "AnimSpeed=99999999999 is outside -32768 to 32767"},
+                      UnreadableValueCase{"UserLevelSectionMissing",
+                                          "[User Level]\r\nUserLevel=0\r\n\r\n", "",
+                                          "UserLevel is missing"}),
+    [](const ::testing::TestParamInfo<UnreadableValueCase>& info) { return info.param.name; });
 
 TEST_F(ShellTest, ValuesAtTheEdgesOfTheirRangesStart) {
     WriteSettings([](UserSet& s) {
