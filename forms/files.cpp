@@ -206,8 +206,7 @@ void SyncFolder(const std::string& folder) {
     if (InjectedFault(FileStep::SyncFolder, folder) != 0) return;
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
-    if (fsync(fd) != 0) {
-    }
+    fsync(fd);
     close(fd);
 }
 

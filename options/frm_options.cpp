@@ -269,9 +269,7 @@ void FrmOptionsForm::Form_Activate() {
     if (FrmMenuMusic.IsLoaded()) {
         const int current = std::atoi(FrmMenuMusic->GetMusicInstrument().c_str());
         if (current != OptSettings.Instrument)
-            FrmMenuMusic->PreviewInstrument(
-                OptSettings.Instrument,
-                forms::ToFlag(MBChk_MusicOpt(1).Value() == forms::vbChecked));
+            FrmMenuMusic->PreviewInstrument(OptSettings.Instrument, OptSettings.MusicPlay);
     }
 }
 
